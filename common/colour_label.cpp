@@ -1,0 +1,63 @@
+#include "colour_label.h"
+
+#include "twips.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace {
+
+// The leading part of `text` that reaches the right edge. A caption may be far longer than the
+// label shows; laying out only this part keeps painting cheap, whatever the caption's length.
+QStringView visiblePart(QStringView text, const QFontMetrics &metrics, int width)
+{
+    constexpr qsizetype Chunk = 256;
+    qsizetype length = 0;
+    while (length < text.size()) {
+        length = std::min(text.size(), length + Chunk);
+        if (length < text.size() && text[length].isLowSurrogate())
+            ++length;
+        if (metrics.horizontalAdvance(text.first(length).toString()) > width)
+            break;
+    }
+    return text.first(length);
+}
+
+} // namespace
+
+ColourLabel::ColourLabel(QWidget *parent) : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setWordWrap(false);
+}
+
+void ColourLabel::setForeColour(ColourValue value)
+{
+    if (m_foreColour == value)
+        return;
+    m_foreColour = value;
+    update();
+}
+
+void ColourLabel::paintEvent(QPaintEvent *)
+{
+    if (text().isEmpty())
+        return;
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(toQColor(m_foreColour));
+    const QStringView shown = visiblePart(text(), fontMetrics(), width());
+    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, shown.toString());
+}
+
+ColourLabel *addColourLabel(QWidget *form, const QString &name, const QString &caption,
+                            const QFont &font, const TwipRect &where)
+{
+    auto *label = new ColourLabel(form);
+    label->setObjectName(name);
+    label->setFont(font);
+    label->setText(caption);
+    label->setGeometry(toPixels(where));
+    return label;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "palette/colour_value.h"
+
+#include <QLabel>
+
+// A label as both windows use it: plain text (never markup or access keys), left-aligned at
+// the top, one line, cut off at the right edge, transparent, and a text colour that is kept as
+// the colour value it was given and turned into a screen colour only to paint.
+class ColourLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit ColourLabel(QWidget *parent = nullptr);
+
+    ColourValue foreColour() const { return m_foreColour; }
+    void setForeColour(ColourValue value);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    ColourValue m_foreColour = SystemColour::ButtonText;
+};
+
+struct TwipRect;
+
+// A new label on `form`, named, captioned and placed; it lies in front of the form's earlier
+// children.
+ColourLabel *addColourLabel(QWidget *form, const QString &name, const QString &caption,
+                            const QFont &font, const TwipRect &where);

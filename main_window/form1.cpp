@@ -1,0 +1,171 @@
+#include "form1.h"
+
+#include "common/colour_label.h"
+#include "common/fonts.h"
+#include "common/line_field.h"
+#include "common/push_button.h"
+#include "decoration.h"
+#include "form1_layout.h"
+#include "name_composer.h"
+#include "palette/palette.h"
+#include "program.h"
+#include "result_window/preview_refresh.h"
+
+#include <QComboBox>
+#include <QIcon>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+using namespace Form1Layout;
+
+namespace {
+
+const QFont &rowFont()
+{
+    static const QFont font = Fonts::lucidaConsole(8.25);
+    return font;
+}
+
+const QStringList &listLabels()
+{
+    static const QStringList labels = [] {
+        QStringList result;
+        for (const PaletteEntry &entry : Palette)
+            result.append(entry.ListLabel);
+        return result;
+    }();
+    return labels;
+}
+
+QString partToolTip(int row)
+{
+    switch (row) {
+    case 0:
+        return u"example: XYZ (for clan name)"_s;
+    case 1:
+        return u"example: YourNameHere (for your name)"_s;
+    case 2:
+        return u"leave blank if you don't need the rest of the fields"_s;
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+Form1::Form1(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(u"Form1"_s);
+    setWindowTitle(u"Soldier of Fortune 2 Double Helix - Prismark"_s);
+    setWindowIcon(QIcon(u":/prismark/icon.png"_s));
+    resize(toPixels(ClientArea));
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+
+    // Children are created back to front: each one is stacked in front of those before it.
+    Decoration::addBackPictures(this);
+    createRowLabels();
+    Decoration::addLegend(this);
+    Decoration::addFrontDecoration(this);
+    createRows();
+    createButtons();
+    chainTabOrder();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(u"Timer1"_s);
+    Timer1->setInterval(1);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+
+    Form_Load();
+
+    // Typing straight away replaces the prompt, as after tabbing into the list.
+    m_rows[0].colour->setFocus(Qt::TabFocusReason);
+    m_rows[0].colour->lineEdit()->selectAll();
+}
+
+void Form1::createRowLabels()
+{
+    for (int row = 0; row < PartCount; ++row)
+        addColourLabel(this, u"Label%1"_s.arg(row + 1), u"part%1"_s.arg(row + 1), rowFont(),
+                       partCaption(row));
+    for (int row = 0; row < PartCount; ++row)
+        addColourLabel(this, u"Label%1"_s.arg(row + 11), u"color"_s, rowFont(), colourCaption(row));
+}
+
+void Form1::createRows()
+{
+    for (int row = 0; row < PartCount; ++row) {
+        auto *list = new QComboBox(this);
+        list->setObjectName(u"Combo%1"_s.arg(row + 1));
+        list->setFont(rowFont());
+        list->setEditable(true);
+        // The list's text is exactly what the user picked or typed: no completion, and no
+        // typed text added to the list on Enter.
+        list->setCompleter(nullptr);
+        list->setInsertPolicy(QComboBox::NoInsert);
+        list->setEditText(ColourPrompt);
+        list->setGeometry(toPixels(colourList(row)));
+        m_rows[row].colour = list;
+    }
+    for (int row = 0; row < PartCount; ++row) {
+        auto *field = new LineField(this);
+        field->setObjectName(u"Text%1"_s.arg(row + 1));
+        field->setFont(rowFont());
+        field->setToolTip(partToolTip(row));
+        field->setGeometry(toPixels(partText(row)));
+        m_rows[row].text = field;
+    }
+}
+
+void Form1::createButtons()
+{
+    Command1 = addPushButton(this, u"Command1"_s, u"create name"_s, CreateNameButton);
+    Command2 = addPushButton(this, u"Command2"_s, u"bye"_s, ByeButton);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+}
+
+void Form1::chainTabOrder()
+{
+    QWidget *previous = nullptr;
+    auto chain = [&previous](QWidget *next) {
+        if (previous)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    };
+    for (const PartRow &row : m_rows)
+        chain(row.colour);
+    for (const PartRow &row : m_rows)
+        chain(row.text);
+    chain(Command1);
+    chain(Command2);
+}
+
+void Form1::Form_Load()
+{
+    for (const PartRow &row : m_rows) {
+        row.colour->addItems(listLabels());
+        // Appending to an empty list selects its first entry; the prompt stays instead.
+        row.colour->setCurrentIndex(-1);
+        row.colour->setEditText(ColourPrompt);
+    }
+}
+
+void Form1::Command1_Click()
+{
+    ComposeName(m_rows, *Timer1);
+}
+
+void Form1::Command2_Click()
+{
+    Timer1->stop();
+    EndProgram();
+}
+
+void Form1::Timer1_Timer()
+{
+    RefreshPreview(m_rows, *Timer1);
+}

@@ -1,0 +1,28 @@
+#include "program.h"
+
+#include "form1.h"
+
+#include <QApplication>
+#include <QScreen>
+
+Form1 *StartProgram()
+{
+    auto *window = new Form1;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
+    window->show();
+    return window;
+}
+
+void EndProgram()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window->parentWidget())
+            continue; // popups and tool tips go with their owners
+        window->hide();
+        window->deleteLater();
+    }
+    QCoreApplication::exit(0);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class Clock;
+class ColourLabel;
+class LineField;
+class QPushButton;
+
+// The result window: the name string in an editable field, the layered colour preview, and the
+// path and button that write the name file.
+class Form2 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Form2(QWidget *parent = nullptr);
+
+    static constexpr int PreviewLayers = 10;
+
+    LineField *resultField() const { return Text1; }
+    LineField *pathField() const { return path; }
+    // Preview label X`layer`, 1 to 10; X1 lies in front.
+    ColourLabel *previewLabel(int layer) const { return m_preview.at(layer - 1); }
+
+    // The clock the name file's time stamp reads; the system clock unless replaced.
+    void setClock(const Clock &clock) { m_clock = &clock; }
+
+private:
+    void Command1_Click();
+
+    LineField *Text1 = nullptr;
+    LineField *path = nullptr;
+    QPushButton *Command1 = nullptr;
+    std::array<ColourLabel *, PreviewLayers> m_preview{};
+    const Clock *m_clock;
+};
