@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <algorithm>
 #include <QRect>
 #include <QSize>
 
@@ -38,8 +39,8 @@ constexpr QSize toPixels(TwipSize s)
 }
 
 // The pixels a one-pixel line covers, both end points included.
-inline QRect toPixels(TwipLine l)
+constexpr QRect toPixels(TwipLine l)
 {
-    return QRect(QPoint(toPixels(l.x1), toPixels(l.y1)), QPoint(toPixels(l.x2), toPixels(l.y2)))
-        .normalized();
+    const int x1 = toPixels(l.x1), y1 = toPixels(l.y1), x2 = toPixels(l.x2), y2 = toPixels(l.y2);
+    return QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)));
 }

@@ -34,6 +34,7 @@ void Application::reportFatal(const QString &failure)
     if (!m_reporting) {
         m_reporting = true;
         ShowErrorReport(u"Prismark cannot go on and will close.\n\n%1"_s.arg(failure));
+        m_reporting = false;
     }
     EndProgram();
 }

@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include "form1.h"
+#include "result_window/form2.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -22,7 +23,8 @@ void EndProgram()
         if (window->parentWidget())
             continue; // popups and tool tips go with their owners
         window->hide();
-        window->deleteLater();
+        if (qobject_cast<Form1 *>(window) || qobject_cast<Form2 *>(window))
+            window->deleteLater();
     }
     QCoreApplication::exit(0);
 }

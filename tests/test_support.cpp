@@ -1,0 +1,114 @@
+#include "test_support.h"
+
+#include "main_window/form1.h"
+#include "main_window/program.h"
+#include "result_window/form2.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace TestSupport {
+
+Form1 *startMainWindow()
+{
+    Form1 *form = StartProgram();
+    form->activateWindow();
+    if (!QTest::qWaitForWindowActive(form))
+        qWarning("the main window did not become active");
+    return form;
+}
+
+void discardWindows()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (!window->parentWidget() && (qobject_cast<Form1 *>(window) || qobject_cast<Form2 *>(window)))
+            delete window;
+    }
+}
+
+QComboBox *colourList(Form1 *form, int row)
+{
+    return form->partRows().at(row - 1).colour;
+}
+
+QLineEdit *partText(Form1 *form, int row)
+{
+    return form->partRows().at(row - 1).text;
+}
+
+QPushButton *button(QWidget *form, const char *name)
+{
+    return form->findChild<QPushButton *>(QString::fromLatin1(name));
+}
+
+void setRow(Form1 *form, int row, const QString &text, const QString &listText)
+{
+    partText(form, row)->setText(text);
+    colourList(form, row)->setEditText(listText);
+}
+
+Form2 *createName(Form1 *form)
+{
+    QTest::mouseClick(button(form, "Command1"), Qt::LeftButton);
+    auto *timer = form->findChild<QTimer *>(QStringLiteral("Timer1"));
+    if (!QTest::qWaitFor([timer] { return !timer->isActive(); }))
+        qWarning("the preview timer did not tick");
+    return existingResultWindow();
+}
+
+Form2 *existingResultWindow()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (auto *form = qobject_cast<Form2 *>(window))
+            return form;
+    }
+    return nullptr;
+}
+
+QImage render(QWidget *widget)
+{
+    QImage image(widget->size(), QImage::Format_RGB32);
+    widget->render(&image);
+    return image;
+}
+
+void answerNextMessageBox(std::function<void(QMessageBox *)> answer)
+{
+    auto *poll = new QTimer(qApp);
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer = std::move(answer)] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            answer(box);
+        }
+    });
+    poll->start();
+}
+
+FixedClock::FixedClock(QDateTime now, bool rollOverAfterTime)
+    : m_now(std::move(now)), m_rollOver(rollOverAfterTime)
+{
+}
+
+QTime FixedClock::currentTime() const
+{
+    const QTime time = m_now.time();
+    if (m_rollOver)
+        m_now = m_now.addSecs(1);
+    return time;
+}
+
+QDate FixedClock::currentDate() const
+{
+    return m_now.date();
+}
+
+} // namespace TestSupport

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "result_window/clock.h"
+
+#include <QDateTime>
+#include <QImage>
+#include <QString>
+
+#include <functional>
+
+class Form1;
+class Form2;
+class QComboBox;
+class QMessageBox;
+class QLineEdit;
+class QPushButton;
+
+namespace TestSupport {
+
+// A main window as the program starts it, shown and active.
+Form1 *startMainWindow();
+// Deletes both windows, so that each test starts from a fresh program state.
+void discardWindows();
+
+QComboBox *colourList(Form1 *form, int row);   // row 1 to 10
+QLineEdit *partText(Form1 *form, int row);     // row 1 to 10
+QPushButton *button(QWidget *form, const char *name);
+
+// Sets row `row` as the user would leave it: the text typed, the list text picked or typed.
+void setRow(Form1 *form, int row, const QString &text, const QString &listText);
+
+// Presses "create name" and lets the preview timer tick.
+Form2 *createName(Form1 *form);
+
+// Whether a result window exists, shown or not.
+Form2 *existingResultWindow();
+
+QImage render(QWidget *widget);
+
+// Waits in the background for the next modal message box and hands it to `answer` once it shows,
+// which must close it.
+void answerNextMessageBox(std::function<void(QMessageBox *)> answer);
+
+// A clock that shows a fixed moment. With `rollOverAfterTime`, reading the time moves the clock
+// on by a second first, as when a click meets the stroke of midnight.
+class FixedClock : public Clock
+{
+public:
+    explicit FixedClock(QDateTime now, bool rollOverAfterTime = false);
+    QTime currentTime() const override;
+    QDate currentDate() const override;
+
+private:
+    mutable QDateTime m_now;
+    bool m_rollOver;
+};
+
+} // namespace TestSupport

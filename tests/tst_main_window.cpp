@@ -1,0 +1,221 @@
+#include "main_window/form1.h"
+#include "palette/palette.h"
+#include "test_support.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+using namespace TestSupport;
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { m_form = startMainWindow(); }
+    void cleanup() { discardWindows(); }
+
+    void windowAtStart();
+    void everyListAtStart();
+    void rowsAtTheirPlaces_data();
+    void rowsAtTheirPlaces();
+    void rowFontsAreFixedPitch();
+    void focusStartsInFirstListWithPromptSelected();
+    void tabOrder();
+    void toolTips_data();
+    void toolTips();
+    void typedListTextIsKeptExactly_data();
+    void typedListTextIsKeptExactly();
+    void enterAndEscapeDoNothing_data();
+    void enterAndEscapeDoNothing();
+    void resizingMovesNothing();
+
+private:
+    Form1 *m_form = nullptr;
+};
+
+void TestMainWindow::windowAtStart()
+{
+    QCOMPARE(m_form->windowTitle(), u"Soldier of Fortune 2 Double Helix - Prismark"_s);
+    QCOMPARE(m_form->size(), QSize(612, 426));
+    QVERIFY(!m_form->windowIcon().isNull());
+    // Centred, give or take the frame the platform adds.
+    const QPoint offCentre = m_form->geometry().center() -
+                             QGuiApplication::primaryScreen()->availableGeometry().center();
+    QVERIFY2(offCentre.manhattanLength() <= 6, qPrintable(u"%1,%2"_s.arg(offCentre.x()).arg(offCentre.y())));
+
+    auto *timer = m_form->findChild<QTimer *>(u"Timer1"_s);
+    QVERIFY(timer);
+    QVERIFY(!timer->isActive());
+    QCOMPARE(timer->interval(), 1);
+    QVERIFY(!existingResultWindow());
+    QCOMPARE(button(m_form, "Command1")->text(), u"create name"_s);
+    QCOMPARE(button(m_form, "Command2")->text(), u"bye"_s);
+}
+
+void TestMainWindow::everyListAtStart()
+{
+    for (int row = 1; row <= 10; ++row) {
+        QComboBox *list = colourList(m_form, row);
+        QCOMPARE(list->objectName(), u"Combo%1"_s.arg(row));
+        QCOMPARE(list->count(), 26);
+        for (int i = 0; i < 26; ++i)
+            QCOMPARE(list->itemText(i), QString(Palette[i].ListLabel));
+        QCOMPARE(list->currentIndex(), -1);
+        QCOMPARE(list->currentText(), u"- select a color -"_s);
+        QCOMPARE(partText(m_form, row)->objectName(), u"Text%1"_s.arg(row));
+        QVERIFY(partText(m_form, row)->text().isEmpty());
+        QCOMPARE(partText(m_form, row)->maxLength(), 32767); // Qt's default: no limit of ours
+    }
+}
+
+void TestMainWindow::rowsAtTheirPlaces_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("first list") << u"Combo1"_s << QRect(224, 128, 185, 19) << QString();
+    QTest::newRow("last list") << u"Combo10"_s << QRect(224, 344, 185, 19) << QString();
+    QTest::newRow("first field") << u"Text1"_s << QRect(480, 128, 105, 19) << QString();
+    QTest::newRow("last field") << u"Text10"_s << QRect(480, 344, 105, 19) << QString();
+    QTest::newRow("first part caption") << u"Label1"_s << QRect(432, 128, 41, 17) << u"part1"_s;
+    QTest::newRow("last part caption") << u"Label10"_s << QRect(432, 344, 41, 17) << u"part10"_s;
+    QTest::newRow("first colour caption") << u"Label11"_s << QRect(176, 128, 41, 17) << u"color"_s;
+    QTest::newRow("last colour caption") << u"Label20"_s << QRect(176, 344, 41, 17) << u"color"_s;
+    QTest::newRow("bye") << u"Command2"_s << QRect(392, 392, 81, 19) << u"bye"_s;
+    QTest::newRow("create name") << u"Command1"_s << QRect(512, 392, 81, 19) << u"create name"_s;
+}
+
+void TestMainWindow::rowsAtTheirPlaces()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, text);
+    auto *widget = m_form->findChild<QWidget *>(name);
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(), geometry);
+    if (!text.isEmpty())
+        QCOMPARE(widget->property("text").toString(), text);
+}
+
+void TestMainWindow::rowFontsAreFixedPitch()
+{
+    for (const char *name : {"Combo1", "Text7", "Label3", "Label14"}) {
+        auto *widget = m_form->findChild<QWidget *>(QString::fromLatin1(name));
+        QVERIFY2(QFontInfo(widget->font()).fixedPitch(), name);
+        QCOMPARE(widget->font().pointSizeF(), 8.25);
+    }
+}
+
+void TestMainWindow::focusStartsInFirstListWithPromptSelected()
+{
+    QComboBox *first = colourList(m_form, 1);
+    QTRY_COMPARE(QApplication::focusWidget(), first);
+    QCOMPARE(first->lineEdit()->selectedText(), u"- select a color -"_s);
+
+    // Typing straight away replaces the prompt.
+    QTest::keyClicks(QApplication::focusWidget(), u"05 cyan"_s);
+    QCOMPARE(first->currentText(), u"05 cyan"_s);
+}
+
+void TestMainWindow::tabOrder()
+{
+    QStringList expected;
+    for (int i = 2; i <= 10; ++i)
+        expected << u"Combo%1"_s.arg(i);
+    for (int i = 1; i <= 10; ++i)
+        expected << u"Text%1"_s.arg(i);
+    expected << u"Command1"_s << u"Command2"_s << u"Combo1"_s;
+
+    QStringList visited;
+    for (int i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget *focus = QApplication::focusWidget();
+        // A list's edit field takes the focus on the list's behalf.
+        if (qobject_cast<QComboBox *>(focus->parentWidget()))
+            focus = focus->parentWidget();
+        visited << focus->objectName();
+    }
+    QCOMPARE(visited, expected);
+}
+
+void TestMainWindow::toolTips_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("toolTip");
+    QTest::newRow("Text1") << u"Text1"_s << u"example: XYZ (for clan name)"_s;
+    QTest::newRow("Text2") << u"Text2"_s << u"example: YourNameHere (for your name)"_s;
+    QTest::newRow("Text3") << u"Text3"_s
+                           << u"leave blank if you don't need the rest of the fields"_s;
+    QTest::newRow("Text4") << u"Text4"_s << QString();
+    QTest::newRow("Text10") << u"Text10"_s << QString();
+    QTest::newRow("Combo1") << u"Combo1"_s << QString();
+    QTest::newRow("Label1") << u"Label1"_s << QString();
+}
+
+void TestMainWindow::toolTips()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, toolTip);
+    QCOMPARE(m_form->findChild<QWidget *>(name)->toolTip(), toolTip);
+}
+
+void TestMainWindow::typedListTextIsKeptExactly_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("label in other case is not completed") << u"01 R"_s;
+    QTest::newRow("start of a label is not completed") << u"2"_s;
+    QTest::newRow("exact label") << u"21 whitepink"_s;
+    QTest::newRow("unknown text") << u"my colour"_s;
+}
+
+void TestMainWindow::typedListTextIsKeptExactly()
+{
+    QFETCH(QString, typed);
+    QComboBox *list = colourList(m_form, 1);
+    QLineEdit *edit = list->lineEdit();
+    edit->selectAll();
+    QTest::keyClicks(edit, typed);
+    QCOMPARE(list->currentText(), typed);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(list->currentText(), typed);
+    QCOMPARE(list->count(), 26);
+}
+
+void TestMainWindow::enterAndEscapeDoNothing_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("in a list") << u"Combo1"_s;
+    QTest::newRow("in a part field") << u"Text1"_s;
+    QTest::newRow("on create name") << u"Command1"_s;
+}
+
+void TestMainWindow::enterAndEscapeDoNothing()
+{
+    QFETCH(QString, focus);
+    auto *widget = m_form->findChild<QWidget *>(focus);
+    widget->setFocus();
+    QWidget *target = QApplication::focusWidget();
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+        QTest::keyClick(target, key);
+    QVERIFY(m_form->isVisible());
+    QVERIFY(!existingResultWindow());
+}
+
+void TestMainWindow::resizingMovesNothing()
+{
+    const QRect before = colourList(m_form, 5)->geometry();
+    m_form->resize(1400, 1000);
+    QCOMPARE(colourList(m_form, 5)->geometry(), before);
+    QCOMPARE(button(m_form, "Command1")->geometry(), QRect(512, 392, 81, 19));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"
