@@ -38,6 +38,14 @@ const QStringList &listLabels()
     return labels;
 }
 
+QIcon programIcon()
+{
+    QIcon icon;
+    for (int side : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(u":/prismark/icon_%1.png"_s.arg(side), QSize(side, side));
+    return icon;
+}
+
 QString partToolTip(int row)
 {
     switch (row) {
@@ -58,7 +66,7 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
 {
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Soldier of Fortune 2 Double Helix - Prismark"_s);
-    setWindowIcon(QIcon(u":/prismark/icon.png"_s));
+    setWindowIcon(programIcon());
     resize(toPixels(ClientArea));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);

@@ -42,8 +42,11 @@ NameFileResult WriteNameFile(const QString &path, const QString &nameLine, const
     if (!file.open(QIODevice::WriteOnly))
         return {false, file.errorString()};
     // commit() can report success after its own final flush failed, having replaced the old
-    // file with a short one; so every byte must be out before commit() is asked.
-    if (file.write(contents) != contents.size() || !file.flush()) {
+    // file with a short one; so every byte must be out before commit() is asked. A flush that
+    // stops part-way gives no reason; trying the rest once more meets the failure and names it.
+    const bool complete =
+        file.write(contents) == contents.size() && (file.flush() || file.flush());
+    if (!complete) {
         const QString failure = file.errorString();
         file.cancelWriting();
         file.commit();
