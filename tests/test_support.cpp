@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -25,11 +26,15 @@ Form1 *startMainWindow()
 
 void discardWindows()
 {
+    // Collected first: deleting a window deletes the popups that the list also holds.
+    QList<QPointer<QWidget>> ours;
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *window : windows) {
-        if (!window->parentWidget() && (qobject_cast<Form1 *>(window) || qobject_cast<Form2 *>(window)))
-            delete window;
+        if (qobject_cast<Form1 *>(window) || qobject_cast<Form2 *>(window))
+            ours << window;
     }
+    for (const QPointer<QWidget> &window : ours)
+        delete window.get();
 }
 
 QComboBox *colourList(Form1 *form, int row)

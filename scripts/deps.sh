@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Prismark needs that are not installed yet.
+#   deps.sh run    what building and running needs
+#   deps.sh test   that, and what the whole test suite needs
+set -euo pipefail
+
+packages=(cmake g++ ninja-build qt6-base-dev fonts-dejavu-core)
+if [ "${1:-run}" = test ]; then
+    packages+=(xvfb xauth xdotool imagemagick python3-xlib x11-utils xclip desktop-file-utils
+               dpkg-dev file)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [ "$status" = "install ok installed" ] || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
