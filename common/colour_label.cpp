@@ -47,8 +47,9 @@ void ColourLabel::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setFont(font());
     painter.setPen(toQColor(m_foreColour));
-    const QStringView shown = visiblePart(text(), fontMetrics(), width());
-    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, shown.toString());
+    // One line from the top-left corner; the painter clips it at the label's edges.
+    const QFontMetrics metrics = fontMetrics();
+    painter.drawText(QPoint(0, metrics.ascent()), visiblePart(text(), metrics, width()).toString());
 }
 
 ColourLabel *addColourLabel(QWidget *form, const QString &name, const QString &caption,

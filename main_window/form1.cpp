@@ -38,10 +38,12 @@ const QStringList &listLabels()
     return labels;
 }
 
+// The sizes a window icon is shown in. The larger ones, for launchers, are installed with the
+// program instead: decoding them here would slow every start.
 QIcon programIcon()
 {
     QIcon icon;
-    for (int side : {16, 24, 32, 48, 64, 128, 256})
+    for (int side : {16, 24, 32, 48, 64})
         icon.addFile(u":/prismark/icon_%1.png"_s.arg(side), QSize(side, side));
     return icon;
 }
