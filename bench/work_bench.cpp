@@ -63,10 +63,12 @@ void composeAgainstBare(Form1 *main, QLineEdit *bare, int partLength, int runs)
         fillRows(run);
         finalNames[run] = NameString(main->partRows());
     }
-    const double bareTime = medianMilliseconds(runs, [](int) {}, [&, run = 0]() mutable {
-        bare->setText(finalNames[run++ % 2]);
-        bare->repaint();
-    });
+    const double bareTime = medianMilliseconds(
+        runs, [](int) {},
+        [&, run = 0]() mutable {
+            bare->setText(finalNames[run++ % 2]);
+            bare->repaint();
+        });
     std::printf("compose + refresh, 10 parts of %7d characters: %9.3f ms   bare QLineEdit: %9.3f "
                 "ms   ratio %.2f   (%.1f ns per character)\n",
                 partLength, ours, bareTime, ours / bareTime, ours * 1e6 / (10.0 * partLength));
@@ -89,8 +91,8 @@ int main(int argc, char *argv[])
     QTemporaryDir folder;
     const QString path = folder.filePath(u"prismark.cfg"_s);
     const QString name(100, u'n');
-    const double write =
-        medianMilliseconds(51, [](int) {}, [&] { WriteNameFile(path, name, systemClock()); });
+    const double write = medianMilliseconds(
+        51, [](int) {}, [&] { WriteNameFile(path, name, systemClock()); });
     std::printf("WriteNameFile, a 100-character name: %.3f ms\n", write);
 
     delete main;

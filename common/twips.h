@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QPoint>
-#include <algorithm>
 #include <QRect>
 #include <QSize>
+#include <algorithm>
 
 // Window layouts are kept in twips; 15 twips make one logical pixel (96 dpi).
 inline constexpr int TwipsPerPixel = 15;
@@ -42,5 +42,6 @@ constexpr QSize toPixels(TwipSize s)
 constexpr QRect toPixels(TwipLine l)
 {
     const int x1 = toPixels(l.x1), y1 = toPixels(l.y1), x2 = toPixels(l.x2), y2 = toPixels(l.y2);
-    return QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)));
+    return QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
+                 QPoint(std::max(x1, x2), std::max(y1, y2)));
 }

@@ -22,19 +22,19 @@ struct LegendCell
 };
 
 constexpr std::array<LegendCell, PaletteSize> Legend{{
-    {0x001A1CF7, "^1   red"_L1},       {0x007EBFAA, "^2  olivegreen"_L1},
-    {0x0023FBFA, "^3  yellow"_L1},     {0x00E75151, "^4  MidnightBlue"_L1},
-    {0x00E4ED1B, "^5  cyan"_L1},       {0x00D70DDC, "^6  pink"_L1},
-    {0x00FFFFFF, "^7  white"_L1},      {0x00438DC5, "^b  orange"_L1},
-    {0x00904397, "^c  redorange"_L1},  {0x00A58665, "^d  dodgerblue"_L1},
-    {0x00720DAF, "^e  deeppink"_L1},   {0x00435038, "^f  skyblue"_L1},
-    {0x0023BB68, "^g  limegreen"_L1},  {0x007D4124, "^i  steelblue"_L1},
-    {0x000D7F39, "^j  lightgreen"_L1}, {0x00749FB4, "^k  moccasin"_L1},
-    {0x00B2AF90, "^l  lightblue"_L1},  {0x00432B4E, "^m  magenta"_L1},
+    {0x001A1CF7, "^1   red"_L1},        {0x007EBFAA, "^2  olivegreen"_L1},
+    {0x0023FBFA, "^3  yellow"_L1},      {0x00E75151, "^4  MidnightBlue"_L1},
+    {0x00E4ED1B, "^5  cyan"_L1},        {0x00D70DDC, "^6  pink"_L1},
+    {0x00FFFFFF, "^7  white"_L1},       {0x00438DC5, "^b  orange"_L1},
+    {0x00904397, "^c  redorange"_L1},   {0x00A58665, "^d  dodgerblue"_L1},
+    {0x00720DAF, "^e  deeppink"_L1},    {0x00435038, "^f  skyblue"_L1},
+    {0x0023BB68, "^g  limegreen"_L1},   {0x007D4124, "^i  steelblue"_L1},
+    {0x000D7F39, "^j  lightgreen"_L1},  {0x00749FB4, "^k  moccasin"_L1},
+    {0x00B2AF90, "^l  lightblue"_L1},   {0x00432B4E, "^m  magenta"_L1},
     {0x00255844, "^n  forestgreen"_L1}, {0x001F2C3A, "^o  lightpink"_L1},
-    {0x0081879A, "^q  whitepink"_L1},  {0x00231F24, "^u  purple"_L1},
-    {0x00000000, "^w  black"_L1},      {0x00223326, "^y  lightblue"_L1},
-    {0x00154765, "^z  darkorange"_L1}, {0x0043302D, "^-  darkgray"_L1},
+    {0x0081879A, "^q  whitepink"_L1},   {0x00231F24, "^u  purple"_L1},
+    {0x00000000, "^w  black"_L1},       {0x00223326, "^y  lightblue"_L1},
+    {0x00154765, "^z  darkorange"_L1},  {0x0043302D, "^-  darkgray"_L1},
 }};
 
 // Cell 23's swatch is black, so its number is white.
@@ -72,9 +72,9 @@ void addLegend(QWidget *form)
     for (int cell = 0; cell < PaletteSize; ++cell) {
         placePicture(new PictureBox(Legend[cell].swatch, form), u"Image%1"_s.arg(cell + 3),
                      legendSwatch(cell));
-        ColourLabel *number = addColourLabel(form, u"Label%1"_s.arg(cell + 21),
-                                             QString::number(cell + 1), numberFont,
-                                             legendNumber(cell));
+        ColourLabel *number =
+            addColourLabel(form, u"Label%1"_s.arg(cell + 21), QString::number(cell + 1), numberFont,
+                           legendNumber(cell));
         number->setToolTip(Legend[cell].toolTip);
         if (cell + 1 == WhiteNumberCell)
             number->setForeColour(White);

@@ -56,8 +56,8 @@ Form2::Form2(QWidget *parent)
     auto *line = new LineWidget(this);
     line->setObjectName(u"Line1"_s);
     line->setGeometry(toPixels(Separator));
-    addColourLabel(this, u"Label2"_s, u"dont forget the   seta name \"\""_s, Fonts::lucidaConsole(8.25),
-             Hint)
+    addColourLabel(this, u"Label2"_s, u"dont forget the   seta name \"\""_s,
+                   Fonts::lucidaConsole(8.25), Hint)
         ->setForeColour(0x000000FF);
     const QFont layerFont = previewFont();
     for (int layer = PreviewLayers; layer >= 1; --layer)

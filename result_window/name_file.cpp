@@ -44,8 +44,7 @@ NameFileResult WriteNameFile(const QString &path, const QString &nameLine, const
     // commit() can report success after its own final flush failed, having replaced the old
     // file with a short one; so every byte must be out before commit() is asked. A flush that
     // stops part-way gives no reason; trying the rest once more meets the failure and names it.
-    const bool complete =
-        file.write(contents) == contents.size() && (file.flush() || file.flush());
+    const bool complete = file.write(contents) == contents.size() && (file.flush() || file.flush());
     if (!complete) {
         const QString failure = file.errorString();
         file.cancelWriting();

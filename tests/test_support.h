@@ -22,8 +22,8 @@ Form1 *startMainWindow();
 // Deletes both windows, so that each test starts from a fresh program state.
 void discardWindows();
 
-QComboBox *colourList(Form1 *form, int row);   // row 1 to 10
-QLineEdit *partText(Form1 *form, int row);     // row 1 to 10
+QComboBox *colourList(Form1 *form, int row); // row 1 to 10
+QLineEdit *partText(Form1 *form, int row);   // row 1 to 10
 QPushButton *button(QWidget *form, const char *name);
 
 // Sets row `row` as the user would leave it: the text typed, the list text picked or typed.

@@ -134,13 +134,13 @@ void TestDecoration::toolTips_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("toolTip");
     const QStringList legend{
-        u"^1   red"_s,        u"^2  olivegreen"_s, u"^3  yellow"_s,     u"^4  MidnightBlue"_s,
-        u"^5  cyan"_s,        u"^6  pink"_s,       u"^7  white"_s,      u"^b  orange"_s,
-        u"^c  redorange"_s,   u"^d  dodgerblue"_s, u"^e  deeppink"_s,   u"^f  skyblue"_s,
-        u"^g  limegreen"_s,   u"^i  steelblue"_s,  u"^j  lightgreen"_s, u"^k  moccasin"_s,
-        u"^l  lightblue"_s,   u"^m  magenta"_s,    u"^n  forestgreen"_s, u"^o  lightpink"_s,
-        u"^q  whitepink"_s,   u"^u  purple"_s,     u"^w  black"_s,      u"^y  lightblue"_s,
-        u"^z  darkorange"_s,  u"^-  darkgray"_s};
+        u"^1   red"_s,       u"^2  olivegreen"_s, u"^3  yellow"_s,      u"^4  MidnightBlue"_s,
+        u"^5  cyan"_s,       u"^6  pink"_s,       u"^7  white"_s,       u"^b  orange"_s,
+        u"^c  redorange"_s,  u"^d  dodgerblue"_s, u"^e  deeppink"_s,    u"^f  skyblue"_s,
+        u"^g  limegreen"_s,  u"^i  steelblue"_s,  u"^j  lightgreen"_s,  u"^k  moccasin"_s,
+        u"^l  lightblue"_s,  u"^m  magenta"_s,    u"^n  forestgreen"_s, u"^o  lightpink"_s,
+        u"^q  whitepink"_s,  u"^u  purple"_s,     u"^w  black"_s,       u"^y  lightblue"_s,
+        u"^z  darkorange"_s, u"^-  darkgray"_s};
     for (int cell = 1; cell <= 26; ++cell)
         QTest::addRow("cell %d", cell) << u"Label%1"_s.arg(cell + 20) << legend[cell - 1];
     QTest::newRow("small logo") << u"Image29"_s << u"Version 1.01a"_s;

@@ -51,13 +51,13 @@ void TestErrorReport::failureIsReportedAndEndsTheProgram_data()
 {
     QTest::addColumn<std::function<void()>>("fail");
     QTest::addColumn<QString>("named");
-    QTest::newRow("out of memory") << std::function<void()>([] { throw std::bad_alloc(); })
-                                   << u"Out of memory."_s;
+    QTest::newRow("out of memory")
+        << std::function<void()>([] { throw std::bad_alloc(); }) << u"Out of memory."_s;
     QTest::newRow("a library's failure")
         << std::function<void()>([] { throw std::runtime_error("disk on fire"); })
         << u"disk on fire"_s;
-    QTest::newRow("something unknown") << std::function<void()>([] { throw 42; })
-                                       << u"An unknown error."_s;
+    QTest::newRow("something unknown")
+        << std::function<void()>([] { throw 42; }) << u"An unknown error."_s;
 }
 
 void TestErrorReport::failureIsReportedAndEndsTheProgram()

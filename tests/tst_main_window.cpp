@@ -48,7 +48,8 @@ void TestMainWindow::windowAtStart()
     // Centred, give or take the frame the platform adds.
     const QPoint offCentre = m_form->geometry().center() -
                              QGuiApplication::primaryScreen()->availableGeometry().center();
-    QVERIFY2(offCentre.manhattanLength() <= 6, qPrintable(u"%1,%2"_s.arg(offCentre.x()).arg(offCentre.y())));
+    QVERIFY2(offCentre.manhattanLength() <= 6,
+             qPrintable(u"%1,%2"_s.arg(offCentre.x()).arg(offCentre.y())));
 
     auto *timer = m_form->findChild<QTimer *>(u"Timer1"_s);
     QVERIFY(timer);

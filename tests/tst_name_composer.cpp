@@ -4,8 +4,8 @@
 #include "test_support.h"
 
 #include <QComboBox>
-#include <QPushButton>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -61,10 +61,10 @@ void TestNameComposer::composes_data()
         << QList<Row>{{1, u"A"_s, u"01 red"_s}, {2, u"B"_s, u"01 red"_s}} << u"^1A^1B"_s;
     QTest::newRow("only row 3") << QList<Row>{{3, u"Z"_s, u"26 darkgray"_s}} << u"^-Z"_s;
     QTest::newRow("all ten rows")
-        << QList<Row>{{1, u"a"_s, u"01 red"_s},        {2, u"b"_s, u"02 olivegreen"_s},
-                      {3, u"c"_s, u"03 yellow"_s},     {4, u"d"_s, u"04 midnightblue"_s},
-                      {5, u"e"_s, u"05 cyan"_s},       {6, u"f"_s, u"06 pink"_s},
-                      {7, u"g"_s, u"07 white"_s},      {8, u"h"_s, u"08 orange"_s},
+        << QList<Row>{{1, u"a"_s, u"01 red"_s},       {2, u"b"_s, u"02 olivegreen"_s},
+                      {3, u"c"_s, u"03 yellow"_s},    {4, u"d"_s, u"04 midnightblue"_s},
+                      {5, u"e"_s, u"05 cyan"_s},      {6, u"f"_s, u"06 pink"_s},
+                      {7, u"g"_s, u"07 white"_s},     {8, u"h"_s, u"08 orange"_s},
                       {9, u"i"_s, u"09 redorange"_s}, {10, u"j"_s, u"10 dodgerblue"_s}}
         << u"^1a^2b^3c^4d^5e^6f^7g^bh^ci^dj"_s;
     QTest::newRow("whitepink") << QList<Row>{{1, u"ab"_s, u"21 whitepink"_s}} << u"^qab"_s;
@@ -78,8 +78,7 @@ void TestNameComposer::composes_data()
     QTest::newRow("double quote passes")
         << QList<Row>{{1, u"a\"b"_s, u"07 white"_s}} << u"^7a\"b"_s;
     QTest::newRow("rows after an empty row count")
-        << QList<Row>{{1, u"A"_s, u"01 red"_s}, {5, u"E"_s, u"13 limegreen"_s}}
-        << u"^1A^gE"_s;
+        << QList<Row>{{1, u"A"_s, u"01 red"_s}, {5, u"E"_s, u"13 limegreen"_s}} << u"^1A^gE"_s;
     QTest::newRow("longest code part: ten codes, no text")
         << QList<Row>{{1, {}, u"26 darkgray"_s}, {2, {}, u"26 darkgray"_s},
                       {3, {}, u"26 darkgray"_s}, {4, {}, u"26 darkgray"_s},

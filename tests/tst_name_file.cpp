@@ -45,7 +45,8 @@ void writeAll(const QString &path, const QByteArray &bytes)
 
 QStringList entries(const QString &folder)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                  QDir::NoDotAndDotDot);
 }
 
 } // namespace
@@ -103,12 +104,13 @@ void TestNameFile::stampFormats_data()
     QTest::addColumn<bool>("rollsOver");
     QTest::addColumn<QByteArray>("stamp");
 
-    QTest::newRow("leading zeros everywhere")
-        << QDateTime(QDate(2002, 1, 5), QTime(1, 2, 3)) << false << QByteArray("//01:02:03  01-05-2002");
-    QTest::newRow("24-hour clock, month first")
-        << QDateTime(QDate(2026, 12, 31), QTime(23, 4, 5)) << false << QByteArray("//23:04:05  12-31-2026");
+    QTest::newRow("leading zeros everywhere") << QDateTime(QDate(2002, 1, 5), QTime(1, 2, 3))
+                                              << false << QByteArray("//01:02:03  01-05-2002");
+    QTest::newRow("24-hour clock, month first") << QDateTime(QDate(2026, 12, 31), QTime(23, 4, 5))
+                                                << false << QByteArray("//23:04:05  12-31-2026");
     QTest::newRow("midnight between time and date")
-        << QDateTime(QDate(2002, 12, 31), QTime(23, 59, 59)) << true << QByteArray("//23:59:59  01-01-2003");
+        << QDateTime(QDate(2002, 12, 31), QTime(23, 59, 59)) << true
+        << QByteArray("//23:59:59  01-01-2003");
 }
 
 void TestNameFile::stampFormats()
@@ -144,7 +146,8 @@ void TestNameFile::windows1252MatchesIconv()
         const QByteArray ours = toWindows1252(QStringView(&unit, 1));
         if (ours != expected)
             QFAIL(qPrintable(u"U+%1: ours %2, iconv %3"_s.arg(uint(code), 4, 16, QChar(u'0'))
-                                 .arg(QString::fromLatin1(ours.toHex()), QString::fromLatin1(expected.toHex()))));
+                                 .arg(QString::fromLatin1(ours.toHex()),
+                                      QString::fromLatin1(expected.toHex()))));
     }
     iconv_close(converter);
 #else
@@ -225,7 +228,8 @@ void TestNameFile::failurePartWayLeavesTheOldFile()
     rlimit lowered = saved;
     lowered.rlim_cur = 64;
     QVERIFY(setrlimit(RLIMIT_FSIZE, &lowered) == 0);
-    const NameFileResult result = WriteNameFile(path, QString(200, u'n'), FixedClock(May11At140509));
+    const NameFileResult result =
+        WriteNameFile(path, QString(200, u'n'), FixedClock(May11At140509));
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, savedHandler);
 

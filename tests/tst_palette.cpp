@@ -137,8 +137,8 @@ void TestPalette::greyReadsOnTheBackground()
     const QColor background = toQColor(BackgroundPictureColour);
     QCOMPARE(background, QColor(42, 44, 64));
     for (ColourValue value : {SystemColour::ButtonText, SystemColour::WindowText}) {
-        const double contrast = (relativeLuminance(toQColor(value)) + 0.05) /
-                                (relativeLuminance(background) + 0.05);
+        const double contrast =
+            (relativeLuminance(toQColor(value)) + 0.05) / (relativeLuminance(background) + 0.05);
         QVERIFY2(contrast >= 4.5, qPrintable(QString::number(contrast)));
     }
 }

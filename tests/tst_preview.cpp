@@ -1,6 +1,6 @@
 #include "common/colour_label.h"
-#include "palette/colour_value.h"
 #include "main_window/form1.h"
+#include "palette/colour_value.h"
 #include "result_window/form2.h"
 #include "test_support.h"
 
@@ -129,8 +129,8 @@ void TestPreview::colours()
 
 void TestPreview::captionsAccumulate()
 {
-    const QStringList texts{u"a"_s, {}, u"^1c"_s, u" d "_s, u"<b>"_s,
-                            u"f"_s, u"g"_s, u"&h"_s, u"i"_s, u"j"_s};
+    const QStringList texts{u"a"_s, {},     u"^1c"_s, u" d "_s, u"<b>"_s,
+                            u"f"_s, u"g"_s, u"&h"_s,  u"i"_s,   u"j"_s};
     for (int row = 1; row <= 10; ++row)
         partText(m_form, row)->setText(texts[row - 1]);
     Form2 *window = createName(m_form);
@@ -186,6 +186,15 @@ void TestPreview::refreshAfterTheResultWindowClosedFillsAHiddenOne()
     QVERIFY(!hidden->isVisible());
     QCOMPARE(hidden->previewLabel(1)->text(), u"A"_s);
     QCOMPARE(hidden->previewLabel(1)->foreColour(), Red);
+
+    // Nobody sees that window, so it keeps nothing alive: closing the main window ends the
+    // program's event loop, and the hidden window goes with it.
+    QTimer::singleShot(0, m_form, &QWidget::close);
+    QTimer safety;
+    safety.callOnTimeout(qApp, [] { QCoreApplication::exit(1); });
+    safety.start(10000);
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(!existingResultWindow());
 }
 
 void TestPreview::eachPartShowsInItsOwnColour_data()
@@ -198,11 +207,11 @@ void TestPreview::eachPartShowsInItsOwnColour_data()
     QTest::newRow("red tag, white name")
         << Rows{{1, u"XYZ"_s, u"01 red"_s}, {2, u"Name"_s, u"07 white"_s}}
         << QList<QRgb>{red, red, red, white, white, white, white};
-    QTest::newRow("inherited colour")
-        << Rows{{1, u"XYZ"_s, u"01 red"_s}, {2, u"Name"_s, prompt}}
-        << QList<QRgb>{red, red, red, red, red, red, red};
+    QTest::newRow("inherited colour") << Rows{{1, u"XYZ"_s, u"01 red"_s}, {2, u"Name"_s, prompt}}
+                                      << QList<QRgb>{red, red, red, red, red, red, red};
     QTest::newRow("dodgerblue between two others")
-        << Rows{{1, u"AB"_s, u"07 white"_s}, {2, u"CD"_s, u"10 dodgerblue"_s},
+        << Rows{{1, u"AB"_s, u"07 white"_s},
+                {2, u"CD"_s, u"10 dodgerblue"_s},
                 {3, u"EF"_s, u"01 red"_s}}
         << QList<QRgb>{white, white, qRgb(30, 144, 255), qRgb(30, 144, 255), red, red};
     QTest::newRow("same text twice, two colours")
@@ -233,13 +242,16 @@ void TestPreview::eachPartShowsInItsOwnColour()
             const int nearest = int(at);
             QVERIFY2(nearest <= cellColours.size(),
                      qPrintable(u"ink beyond the name at %1,%2"_s.arg(x).arg(y)));
-            auto colourOf = [&](int i) { return i >= 0 && i < cellColours.size() ? cellColours[i] : 0u; };
+            auto colourOf = [&](int i) {
+                return i >= 0 && i < cellColours.size() ? cellColours[i] : 0u;
+            };
             const bool onBoundary = at - nearest < 1.0 / cell || nearest + 1 - at < 1.0 / cell;
-            const bool matches = pixel == colourOf(nearest) ||
-                                 (onBoundary && (pixel == colourOf(nearest - 1) ||
-                                                 pixel == colourOf(nearest + 1)));
-            QVERIFY2(matches, qPrintable(u"cell %1, pixel %2,%3 is %4"_s.arg(nearest).arg(x).arg(y).arg(
-                                  pixel & 0xFFFFFF, 6, 16, QChar(u'0'))));
+            const bool matches =
+                pixel == colourOf(nearest) ||
+                (onBoundary && (pixel == colourOf(nearest - 1) || pixel == colourOf(nearest + 1)));
+            QVERIFY2(matches,
+                     qPrintable(u"cell %1, pixel %2,%3 is %4"_s.arg(nearest).arg(x).arg(y).arg(
+                         pixel & 0xFFFFFF, 6, 16, QChar(u'0'))));
             if (nearest < ink.size() && pixel == colourOf(nearest))
                 ++ink[nearest];
         }
@@ -259,7 +271,8 @@ void TestPreview::aLongCaptionKeepsTheLeadingPartInPlace()
     setRow(m_form, 2, QString(100000, u'|'), u"07 white"_s);
     createName(m_form);
     const QImage longName = render(window).copy(PreviewArea);
-    const int twoCells = int(2 * QFontMetricsF(window->previewLabel(1)->font()).horizontalAdvance(u'M'));
+    const int twoCells =
+        int(2 * QFontMetricsF(window->previewLabel(1)->font()).horizontalAdvance(u'M'));
     for (int y = 0; y < PreviewArea.height(); ++y)
         for (int x = 0; x < twoCells; ++x)
             QCOMPARE(longName.pixel(x, y), shortName.pixel(x, y));

@@ -68,14 +68,16 @@ void TestResultWindow::controlsAtTheirPlaces_data()
     QTest::addColumn<QRect>("geometry");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("copy button") << u"Command1"_s << QRect(144, 208, 89, 19) << u"copy into file:"_s;
+    QTest::newRow("copy button") << u"Command1"_s << QRect(144, 208, 89, 19)
+                                 << u"copy into file:"_s;
     QTest::newRow("path") << u"path"_s << QRect(248, 208, 121, 19) << u"C:\\prismark.cfg"_s;
     QTest::newRow("result field") << u"Text1"_s << QRect(8, 40, 369, 19) << QString();
-    QTest::newRow("looks like") << u"Label3"_s << QRect(8, 104, 169, 17) << u"your name looks like:"_s;
+    QTest::newRow("looks like") << u"Label3"_s << QRect(8, 104, 169, 17)
+                                << u"your name looks like:"_s;
     QTest::newRow("hint") << u"Label2"_s << QRect(160, 64, 217, 17)
                           << u"dont forget the   seta name \"\""_s;
-    QTest::newRow("this is your name") << u"Label1"_s << QRect(8, 16, 145, 17)
-                                       << u"this is your name:"_s;
+    QTest::newRow("this is your name")
+        << u"Label1"_s << QRect(8, 16, 145, 17) << u"this is your name:"_s;
     QTest::newRow("separator") << u"Line1"_s << QRect(8, 200, 369, 1) << QString();
     QTest::newRow("background") << u"Image2"_s << QRect(0, 0, 1080, 828) << QString();
 }
@@ -187,7 +189,8 @@ void TestResultWindow::labelsShowMarkupAsTyped()
         for (int x = 0; x < image.width(); ++x)
             if (image.pixel(x, y) == qRgb(255, 255, 255))
                 rightmostInk = std::max(rightmostInk, x);
-    QVERIFY2(rightmostInk >= cell * (caption.size() - 1), qPrintable(QString::number(rightmostInk)));
+    QVERIFY2(rightmostInk >= cell * (caption.size() - 1),
+             qPrintable(QString::number(rightmostInk)));
     QVERIFY(rightmostInk < cell * caption.size());
 }
 
