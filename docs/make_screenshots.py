@@ -24,12 +24,7 @@ class Pictures(harness.Session):
         main = self.start_prismark()
         example = [("XYZ", "01 red"), ("Your", "05 cyan"), ("Name", "07 white"),
                    ("Here", "08 orange")]
-        for row, (text, colour) in enumerate(example, start=1):
-            main.click(harness.row_text(row))
-            main.type(text)
-            main.click(harness.row_list(row))
-            main.key("ctrl+a")
-            main.type(colour)
+        main.fill_rows(example)
         main.point(300, 60)
         time.sleep(0.3)
         self.save(main, "main_window.png")

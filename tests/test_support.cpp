@@ -58,6 +58,12 @@ void setRow(Form1 *form, int row, const QString &text, const QString &listText)
     colourList(form, row)->setEditText(listText);
 }
 
+void setRows(Form1 *form, const Rows &rows)
+{
+    for (const Row &row : rows)
+        setRow(form, row.number, row.text, row.listText);
+}
+
 Form2 *createName(Form1 *form)
 {
     QTest::mouseClick(button(form, "Command1"), Qt::LeftButton);

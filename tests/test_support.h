@@ -4,6 +4,8 @@
 
 #include <QDateTime>
 #include <QImage>
+#include <QList>
+#include <QMetaType>
 #include <QString>
 
 #include <functional>
@@ -28,6 +30,16 @@ QPushButton *button(QWidget *form, const char *name);
 
 // Sets row `row` as the user would leave it: the text typed, the list text picked or typed.
 void setRow(Form1 *form, int row, const QString &text, const QString &listText);
+
+// One row as a test sets it; rows a test leaves out stay untouched.
+struct Row
+{
+    int number; // 1 to 10
+    QString text;
+    QString listText;
+};
+using Rows = QList<Row>;
+void setRows(Form1 *form, const Rows &rows);
 
 // Presses "create name" and lets the preview timer tick.
 Form2 *createName(Form1 *form);
@@ -56,3 +68,5 @@ private:
 };
 
 } // namespace TestSupport
+
+Q_DECLARE_METATYPE(TestSupport::Rows)

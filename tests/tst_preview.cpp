@@ -18,25 +18,11 @@ using namespace TestSupport;
 
 namespace {
 
-struct Row
-{
-    int number;
-    QString text;
-    QString listText;
-};
-
-using Rows = QList<Row>;
 using Colours = QList<uint>;
 
 constexpr uint Red = 0x000000FF, Default = 0x80000012;
 const QRect PreviewArea(8, 128, 369, 25);
 const QRgb Background = qRgb(42, 44, 64);
-
-void apply(Form1 *form, const Rows &rows)
-{
-    for (const Row &row : rows)
-        setRow(form, row.number, row.text, row.listText);
-}
 
 Colours labelColours(Form2 *window)
 {
@@ -55,8 +41,6 @@ Colours repeated(std::initializer_list<uint> first, uint rest)
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Rows)
 
 class TestPreview : public QObject
 {
@@ -120,10 +104,10 @@ void TestPreview::colours()
     QFETCH(Rows, rows);
     QFETCH(Colours, expected);
     if (!earlier.isEmpty()) {
-        apply(m_form, earlier);
+        setRows(m_form, earlier);
         createName(m_form);
     }
-    apply(m_form, rows);
+    setRows(m_form, rows);
     QCOMPARE(labelColours(createName(m_form)), expected);
 }
 
@@ -226,7 +210,7 @@ void TestPreview::eachPartShowsInItsOwnColour()
 {
     QFETCH(Rows, rows);
     QFETCH(QList<QRgb>, cellColours);
-    apply(m_form, rows);
+    setRows(m_form, rows);
     Form2 *window = createName(m_form);
     const QImage image = render(window);
     const QFontMetricsF metrics(window->previewLabel(1)->font());

@@ -126,6 +126,17 @@ class Window:
         self.key("ctrl+a", "ctrl+c")
         return self.session.clipboard()
 
+    def fill_rows(self, parts):
+        """Types each part's text and list text, rows 1, 2, ... in order; a list text of None
+        leaves that list at its prompt."""
+        for row, (text, list_text) in enumerate(parts, start=1):
+            self.click(row_text(row))
+            self.type(text)
+            if list_text is not None:
+                self.click(row_list(row))
+                self.key("ctrl+a")
+                self.type(list_text)
+
     def replace_field(self, rect, text):
         self.click(rect)
         self.key("ctrl+a", "BackSpace")

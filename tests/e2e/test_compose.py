@@ -41,16 +41,8 @@ class Compose(Session):
 
     def test_typed_labels_carets_and_quotes_pass_unchanged(self):
         main = self.start_prismark()
-        main.click(row_text(1))
-        main.type('  ^3a"b ')
-        main.click(row_list(1))
-        main.key("ctrl+a")
-        main.type("21 whitepink")
-        main.click(row_text(2))
-        main.type("x")
-        main.click(row_list(2))
-        main.key("ctrl+a")
-        main.type("01 Red")  # a near miss: no code
+        main.fill_rows([('  ^3a"b ', "21 whitepink"),
+                        ("x", "01 Red")])  # a near miss: no code
         result = self.open_result(main)
         self.assertEqual(result.read_field(RESULT_FIELD), '^q  ^3a"b x')
 

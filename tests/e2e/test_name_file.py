@@ -7,7 +7,7 @@ import time
 import unittest
 
 from harness import (COPY_BUTTON, CREATE_NAME, PATH_FIELD, RESULT_FIELD, RESULT_TITLE, Session,
-                     row_list, row_text, wait_until)
+                     wait_until)
 
 FILE = re.compile(rb"\^1XYZ\^7Name\r\n"
                   rb"//pmk\.example\.org//\r\n"
@@ -17,16 +17,7 @@ FILE = re.compile(rb"\^1XYZ\^7Name\r\n"
 class NameFile(Session):
     def compose(self):
         main = self.start_prismark()
-        main.click(row_text(1))
-        main.type("XYZ")
-        main.click(row_list(1))
-        main.key("ctrl+a")
-        main.type("01 red")
-        main.click(row_text(2))
-        main.type("Name")
-        main.click(row_list(2))
-        main.key("ctrl+a")
-        main.type("07 white")
+        main.fill_rows([("XYZ", "01 red"), ("Name", "07 white")])
         main.click(CREATE_NAME)
         result = self.find_window(RESULT_TITLE)
         result.move(0, 0)

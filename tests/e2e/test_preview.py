@@ -3,7 +3,7 @@
 import time
 import unittest
 
-from harness import CREATE_NAME, PREVIEW, RESULT_TITLE, SLATE, Session, row_list, row_text
+from harness import CREATE_NAME, PREVIEW, RESULT_TITLE, SLATE, Session
 
 RED = (255, 0, 0)
 WHITE = (255, 255, 255)
@@ -14,13 +14,7 @@ class Preview(Session):
     def compose(self, parts):
         """parts: (text, list text) for rows 1, 2, ...; None leaves the list at the prompt."""
         main = self.start_prismark()
-        for row, (text, colour) in enumerate(parts, start=1):
-            main.click(row_text(row))
-            main.type(text)
-            if colour is not None:
-                main.click(row_list(row))
-                main.key("ctrl+a")
-                main.type(colour)
+        main.fill_rows(parts)
         main.click(CREATE_NAME)
         result = self.find_window(RESULT_TITLE)
         result.move(0, 0)

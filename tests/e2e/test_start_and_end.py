@@ -2,7 +2,7 @@
 
 import unittest
 
-from harness import (BYE, CREATE_NAME, MAIN_TITLE, RESULT_TITLE, SCREEN, SLATE, Session,
+from harness import (BYE, CREATE_NAME, RESULT_TITLE, SCREEN, SLATE, Session,
                      row_list, row_text)
 
 
