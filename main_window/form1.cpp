@@ -21,10 +21,9 @@ using namespace Form1Layout;
 
 namespace {
 
-const QFont &rowFont()
+QFont rowFont()
 {
-    static const QFont font = Fonts::lucidaConsole(8.25);
-    return font;
+    return Fonts::lucidaConsole(8.25);
 }
 
 const QStringList &listLabels()
@@ -71,7 +70,7 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     setWindowIcon(programIcon());
     resize(toPixels(ClientArea));
     QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::Window, toQColor(White));
     setPalette(white);
     setAutoFillBackground(true);
 

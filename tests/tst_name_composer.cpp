@@ -39,8 +39,7 @@ void TestNameComposer::composes_data()
     const QString prompt = u"- select a color -"_s;
     QTest::newRow("all rows untouched") << Rows{} << QString();
     QTest::newRow("red clan tag, white name")
-        << Rows{{1, u"XYZ"_s, u"01 red"_s}, {2, u"Name"_s, u"07 white"_s}}
-        << u"^1XYZ^7Name"_s;
+        << Rows{{1, u"XYZ"_s, u"01 red"_s}, {2, u"Name"_s, u"07 white"_s}} << u"^1XYZ^7Name"_s;
     QTest::newRow("code for an empty part")
         << Rows{{1, {}, u"05 cyan"_s}, {2, u"Abc"_s, prompt}} << u"^5Abc"_s;
     QTest::newRow("repeated colour repeats its code")
@@ -48,10 +47,10 @@ void TestNameComposer::composes_data()
     QTest::newRow("only row 3") << Rows{{3, u"Z"_s, u"26 darkgray"_s}} << u"^-Z"_s;
     QTest::newRow("all ten rows")
         << Rows{{1, u"a"_s, u"01 red"_s},       {2, u"b"_s, u"02 olivegreen"_s},
-                      {3, u"c"_s, u"03 yellow"_s},    {4, u"d"_s, u"04 midnightblue"_s},
-                      {5, u"e"_s, u"05 cyan"_s},      {6, u"f"_s, u"06 pink"_s},
-                      {7, u"g"_s, u"07 white"_s},     {8, u"h"_s, u"08 orange"_s},
-                      {9, u"i"_s, u"09 redorange"_s}, {10, u"j"_s, u"10 dodgerblue"_s}}
+                {3, u"c"_s, u"03 yellow"_s},    {4, u"d"_s, u"04 midnightblue"_s},
+                {5, u"e"_s, u"05 cyan"_s},      {6, u"f"_s, u"06 pink"_s},
+                {7, u"g"_s, u"07 white"_s},     {8, u"h"_s, u"08 orange"_s},
+                {9, u"i"_s, u"09 redorange"_s}, {10, u"j"_s, u"10 dodgerblue"_s}}
         << u"^1a^2b^3c^4d^5e^6f^7g^bh^ci^dj"_s;
     QTest::newRow("whitepink") << Rows{{1, u"ab"_s, u"21 whitepink"_s}} << u"^qab"_s;
     QTest::newRow("typed label counts") << Rows{{1, u"X"_s, u"01 red"_s}} << u"^1X"_s;
@@ -59,21 +58,17 @@ void TestNameComposer::composes_data()
     QTest::newRow("near miss: trailing blank") << Rows{{1, u"X"_s, u"01 red "_s}} << u"X"_s;
     QTest::newRow("list emptied") << Rows{{1, u"X"_s, u""_s}} << u"X"_s;
     QTest::newRow("user's own caret codes") << Rows{{1, u"^3X"_s, prompt}} << u"^3X"_s;
-    QTest::newRow("surrounding blanks kept")
-        << Rows{{1, u"  ab "_s, u"01 red"_s}} << u"^1  ab "_s;
-    QTest::newRow("double quote passes")
-        << Rows{{1, u"a\"b"_s, u"07 white"_s}} << u"^7a\"b"_s;
+    QTest::newRow("surrounding blanks kept") << Rows{{1, u"  ab "_s, u"01 red"_s}} << u"^1  ab "_s;
+    QTest::newRow("double quote passes") << Rows{{1, u"a\"b"_s, u"07 white"_s}} << u"^7a\"b"_s;
     QTest::newRow("rows after an empty row count")
         << Rows{{1, u"A"_s, u"01 red"_s}, {5, u"E"_s, u"13 limegreen"_s}} << u"^1A^gE"_s;
     QTest::newRow("longest code part: ten codes, no text")
-        << Rows{{1, {}, u"26 darkgray"_s}, {2, {}, u"26 darkgray"_s},
-                      {3, {}, u"26 darkgray"_s}, {4, {}, u"26 darkgray"_s},
-                      {5, {}, u"26 darkgray"_s}, {6, {}, u"26 darkgray"_s},
-                      {7, {}, u"26 darkgray"_s}, {8, {}, u"26 darkgray"_s},
-                      {9, {}, u"26 darkgray"_s}, {10, {}, u"26 darkgray"_s}}
+        << Rows{{1, {}, u"26 darkgray"_s}, {2, {}, u"26 darkgray"_s}, {3, {}, u"26 darkgray"_s},
+                {4, {}, u"26 darkgray"_s}, {5, {}, u"26 darkgray"_s}, {6, {}, u"26 darkgray"_s},
+                {7, {}, u"26 darkgray"_s}, {8, {}, u"26 darkgray"_s}, {9, {}, u"26 darkgray"_s},
+                {10, {}, u"26 darkgray"_s}}
         << u"^-^-^-^-^-^-^-^-^-^-"_s;
-    QTest::newRow("non-Latin text passes")
-        << Rows{{1, u"Zoë😀"_s, u"03 yellow"_s}} << u"^3Zoë😀"_s;
+    QTest::newRow("non-Latin text passes") << Rows{{1, u"Zoë😀"_s, u"03 yellow"_s}} << u"^3Zoë😀"_s;
 }
 
 void TestNameComposer::composes()
