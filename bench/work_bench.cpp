@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <limits>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -81,6 +82,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     Form1 *main = StartProgram();
     QLineEdit bare;
+    bare.setMaxLength(std::numeric_limits<int>::max()); // takes the whole name, as ours does
     bare.resize(369, 19);
     bare.show();
     QCoreApplication::processEvents();

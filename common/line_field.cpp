@@ -2,6 +2,8 @@
 
 #include <QValidator>
 
+#include <limits>
+
 namespace {
 
 // QLineEdit runs its validator on every change, setText() included, and takes over the text the
@@ -37,5 +39,6 @@ public:
 
 LineField::LineField(QWidget *parent) : QLineEdit(parent)
 {
+    setMaxLength(std::numeric_limits<int>::max());
     setValidator(new LineBreakFolder(this));
 }

@@ -26,6 +26,7 @@ private slots:
     void userEditsInTheResultAreReplaced();
     void startsThePreviewTimer();
     void afterCloseAFreshWindowGetsTheName();
+    void nothingIsCutFromALongName();
 
 private:
     Form1 *m_form = nullptr;
@@ -118,6 +119,19 @@ void TestNameComposer::afterCloseAFreshWindowGetsTheName()
     Form2 *fresh = createName(m_form);
     QVERIFY(fresh && fresh->isVisible());
     QCOMPARE(fresh->resultField()->text(), u"^6B"_s);
+}
+
+// Qt's line edits cut text at 32767 characters unless told otherwise.
+void TestNameComposer::nothingIsCutFromALongName()
+{
+    const QString part(100000, u'n');
+    for (int row = 1; row <= 10; ++row)
+        setRow(m_form, row, part, u"01 red"_s);
+    QCOMPARE(partText(m_form, 10)->text().size(), 100000);
+    QString expected;
+    for (int row = 1; row <= 10; ++row)
+        expected += u"^1"_s + part;
+    QCOMPARE(createName(m_form)->resultField()->text(), expected);
 }
 
 QTEST_MAIN(TestNameComposer)
