@@ -1,6 +1,6 @@
 #include "application.h"
 
-#include "common/error_report.h"
+#include "common/message_box.h"
 #include "program.h"
 
 #include <exception>

@@ -86,6 +86,8 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     Timer1 = new QTimer(this);
     Timer1->setObjectName(u"Timer1"_s);
     Timer1->setInterval(1);
+    // One tick per start: a refresh that fails must not fail again under its own error report.
+    Timer1->setSingleShot(true);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 
     Form_Load();

@@ -1,9 +1,14 @@
 #include "ansi_encoding.h"
 
+#include <QSet>
 #include <QString>
-#include <QStringEncoder>
 
 #include <array>
+#include <optional>
+
+#ifdef Q_OS_WIN
+#include "ansi_code_page.h"
+#endif
 
 namespace {
 
@@ -16,51 +21,66 @@ constexpr std::array<char16_t, 32> HighControlRange{
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178, // 98..9F
 };
 
-char windows1252Byte(char32_t c)
+std::optional<QByteArray> windows1252Bytes(char32_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return char(c);
+        return QByteArray(1, char(c));
     for (std::size_t i = 0; i < HighControlRange.size(); ++i) {
         if (HighControlRange[i] != 0 && HighControlRange[i] == c)
-            return char(0x80 + i);
+            return QByteArray(1, char(0x80 + i));
     }
-    return '?';
+    return std::nullopt;
 }
 
-// A character outside the Basic Multilingual Plane counts as one character: its surrogate pair
-// (or a lone surrogate) becomes a single '?'.
-QString withOneMarkPerCharacter(QStringView text)
+// Walks the text by characters; a surrogate pair is one character, and so is a lone surrogate,
+// which no code page holds.
+template <typename BytesOf> AnsiText encode(QStringView text, BytesOf bytesOf)
 {
-    QString result;
-    result.reserve(text.size());
+    AnsiText result;
+    result.bytes.reserve(text.size());
+    QSet<char32_t> seenLost;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ++i;
-        result += c.isSurrogate() ? QChar(u'?') : c;
+        const QChar unit = text[i];
+        qsizetype length = 1;
+        if (unit.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            length = 2;
+        const QStringView character = text.sliced(i, length);
+        const char32_t code =
+            length == 2 ? QChar::surrogateToUcs4(unit, text[i + 1]) : char32_t(unit.unicode());
+        i += length - 1;
+
+        const std::optional<QByteArray> bytes =
+            unit.isSurrogate() && length == 1 ? std::nullopt : bytesOf(code, character);
+        if (bytes) {
+            result.bytes += *bytes;
+            continue;
+        }
+        result.bytes += '?';
+        if (!seenLost.contains(code)) {
+            seenLost.insert(code);
+            result.lost.append(character.toString());
+        }
     }
     return result;
 }
 
 } // namespace
 
-QByteArray toWindows1252(QStringView text)
+AnsiText toWindows1252(QStringView text)
 {
-    const QString characters = withOneMarkPerCharacter(text);
-    QByteArray bytes;
-    bytes.reserve(characters.size());
-    for (const QChar c : characters)
-        bytes += windows1252Byte(c.unicode());
-    return bytes;
+    return encode(text, [](char32_t code, QStringView) { return windows1252Bytes(code); });
 }
 
-QByteArray toAnsi(QStringView text)
+AnsiText toAnsi(QStringView text)
 {
 #ifdef Q_OS_WIN
-    // The system encoding is the ANSI code page there, and it writes '?' for what it lacks.
-    QStringEncoder encoder(QStringConverter::System);
-    return encoder.encode(withOneMarkPerCharacter(text));
-#else
-    return toWindows1252(text);
+    // Windows-1252 is our own exact table, and UTF-8 is no code page the game can read.
+    constexpr unsigned int Windows1252 = 1252, Utf8 = 65001;
+    const unsigned int codePage = ansiCodePage();
+    if (codePage != Windows1252 && codePage != Utf8)
+        return encode(text, [codePage](char32_t, QStringView character) {
+            return codePageBytes(codePage, character);
+        });
 #endif
+    return toWindows1252(text);
 }

@@ -5,8 +5,7 @@ namespace {
 class SystemClock final : public Clock
 {
 public:
-    QTime currentTime() const override { return QTime::currentTime(); }
-    QDate currentDate() const override { return QDate::currentDate(); }
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
 };
 
 } // namespace

@@ -2,13 +2,14 @@
 
 #include "clock.h"
 #include "common/colour_label.h"
-#include "common/error_report.h"
 #include "common/fonts.h"
 #include "common/line_field.h"
 #include "common/line_widget.h"
+#include "common/message_box.h"
 #include "common/picture_box.h"
 #include "common/push_button.h"
 #include "form2_layout.h"
+#include "lost_characters_notice.h"
 #include "name_file.h"
 
 #include <QGuiApplication>
@@ -90,4 +91,6 @@ void Form2::Command1_Click()
         ShowErrorReport(u"The name file could not be written.\n\nPath: %1\nReason: %2"_s.arg(
                             filePath, result.failure),
                         this);
+    else if (!result.lost.isEmpty())
+        ShowNotice(LostCharactersNotice(result.lost), this);
 }

@@ -3,8 +3,12 @@
 #include "ansi_encoding.h"
 #include "clock.h"
 #include "common/maker.h"
+#include "windows_device_name.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
+
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -14,44 +18,64 @@ constexpr auto LineEnd = "\r\n";
 
 QString stampLine(const Clock &clock)
 {
-    // Fixed formats, whatever the locale; the time is read first.
-    const QString time = clock.currentTime().toString(u"hh:mm:ss"_s);
-    const QString date = clock.currentDate().toString(u"MM-dd-yyyy"_s);
-    return u"//"_s + time + u"  "_s + date + u' ' + Maker::GroupName + u' ' + Maker::SecondSite +
-           u" //"_s;
+    // Fixed formats, whatever the locale.
+    const QDateTime now = clock.now();
+    return u"//"_s + now.toString(u"hh:mm:ss  MM-dd-yyyy"_s) + u' ' + Maker::GroupName + u' ' +
+           Maker::SecondSite + u" //"_s;
+}
+
+// Why nothing may be written at `path`, found before anything is touched. Replacing a device, a
+// pipe or a socket would destroy it, and opening a pipe that nobody reads would hang.
+std::optional<QString> refusal(const QString &path)
+{
+    if (path.isEmpty())
+        return u"No file is named."_s;
+    const QString notRegular = u"This is not a regular file but a device, pipe or socket."_s;
+#ifdef Q_OS_WIN
+    if (isWindowsDeviceName(path))
+        return notRegular;
+#endif
+    const QFileInfo target(path); // follows symbolic links
+    if (target.exists() && !target.isFile() && !target.isDir())
+        return notRegular;
+    return std::nullopt;
 }
 
 } // namespace
 
-QByteArray NameFileContents(const QString &nameLine, const Clock &clock)
+NameFileText NameFileContents(const QString &nameLine, const Clock &clock)
 {
+    const AnsiText name = toAnsi(nameLine);
     const QString siteLine = u"//"_s + Maker::Site + u"//"_s;
-    QByteArray contents;
-    for (const QString &line : {nameLine, siteLine, stampLine(clock)})
-        contents += toAnsi(line) + LineEnd;
-    return contents;
+    QByteArray bytes = name.bytes + LineEnd;
+    for (const QString &line : {siteLine, stampLine(clock)})
+        bytes += toAnsi(line).bytes + LineEnd;
+    return {bytes, name.lost};
 }
 
 NameFileResult WriteNameFile(const QString &path, const QString &nameLine, const Clock &clock)
 {
-    const QByteArray contents = NameFileContents(nameLine, clock);
+    if (const std::optional<QString> reason = refusal(path))
+        return {false, *reason, {}};
+    const NameFileText contents = NameFileContents(nameLine, clock);
 
     QSaveFile file(path);
     // Only where the folder refuses a temporary file is the target written in place.
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
-        return {false, file.errorString()};
+        return {false, file.errorString(), {}};
     // commit() can report success after its own final flush failed, having replaced the old
     // file with a short one; so every byte must be out before commit() is asked. A flush that
     // stops part-way gives no reason; trying the rest once more meets the failure and names it.
-    const bool complete = file.write(contents) == contents.size() && (file.flush() || file.flush());
+    const QByteArray &bytes = contents.bytes;
+    const bool complete = file.write(bytes) == bytes.size() && (file.flush() || file.flush());
     if (!complete) {
         const QString failure = file.errorString();
         file.cancelWriting();
         file.commit();
-        return {false, failure};
+        return {false, failure, {}};
     }
     if (!file.commit())
-        return {false, file.errorString()};
-    return {true, {}};
+        return {false, file.errorString(), {}};
+    return {true, {}, contents.lost};
 }

@@ -90,7 +90,7 @@ QImage render(QWidget *widget)
     return image;
 }
 
-void answerNextMessageBox(std::function<void(QMessageBox *)> answer)
+QObject *answerNextMessageBox(std::function<void(QMessageBox *)> answer)
 {
     auto *poll = new QTimer(qApp);
     poll->setInterval(10);
@@ -102,24 +102,17 @@ void answerNextMessageBox(std::function<void(QMessageBox *)> answer)
         }
     });
     poll->start();
+    return poll;
 }
 
-FixedClock::FixedClock(QDateTime now, bool rollOverAfterTime)
-    : m_now(std::move(now)), m_rollOver(rollOverAfterTime)
-{
-}
+FixedClock::FixedClock(QDateTime now, bool movesOn) : m_now(std::move(now)), m_movesOn(movesOn) {}
 
-QTime FixedClock::currentTime() const
+QDateTime FixedClock::now() const
 {
-    const QTime time = m_now.time();
-    if (m_rollOver)
+    const QDateTime reading = m_now;
+    if (m_movesOn)
         m_now = m_now.addSecs(1);
-    return time;
-}
-
-QDate FixedClock::currentDate() const
-{
-    return m_now.date();
+    return reading;
 }
 
 } // namespace TestSupport

@@ -50,21 +50,20 @@ Form2 *existingResultWindow();
 QImage render(QWidget *widget);
 
 // Waits in the background for the next modal message box and hands it to `answer` once it shows,
-// which must close it.
-void answerNextMessageBox(std::function<void(QMessageBox *)> answer);
+// which must close it. Deleting the returned waiter stops the wait.
+QObject *answerNextMessageBox(std::function<void(QMessageBox *)> answer);
 
-// A clock that shows a fixed moment. With `rollOverAfterTime`, reading the time moves the clock
-// on by a second first, as when a click meets the stroke of midnight.
+// A clock that shows a fixed moment. With `movesOn`, every reading moves it on by a second
+// afterwards, as a real clock does between two readings.
 class FixedClock : public Clock
 {
 public:
-    explicit FixedClock(QDateTime now, bool rollOverAfterTime = false);
-    QTime currentTime() const override;
-    QDate currentDate() const override;
+    explicit FixedClock(QDateTime now, bool movesOn = false);
+    QDateTime now() const override;
 
 private:
     mutable QDateTime m_now;
-    bool m_rollOver;
+    bool m_movesOn;
 };
 
 } // namespace TestSupport

@@ -1,11 +1,16 @@
+#include "common/message_box.h"
 #include "main_window/application.h"
 #include "main_window/form1.h"
 #include "result_window/form2.h"
 #include "test_support.h"
 
+#include <QClipboard>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 
@@ -36,6 +41,19 @@ private:
     std::function<void()> m_fail;
 };
 
+// Makes the making of a result window fail, as when memory runs out: a seam that the program
+// itself does not have.
+class ResultWindowFailure : public QObject
+{
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::WindowTitleChange && qobject_cast<Form2 *>(watched))
+            throw std::bad_alloc();
+        return false;
+    }
+};
+
 } // namespace
 
 class TestErrorReport : public QObject
@@ -45,6 +63,9 @@ class TestErrorReport : public QObject
 private slots:
     void failureIsReportedAndEndsTheProgram_data();
     void failureIsReportedAndEndsTheProgram();
+    void failingRefreshKeepsItsReportUntilDismissed();
+    void messageTextCanBeCopied_data();
+    void messageTextCanBeCopied();
 };
 
 void TestErrorReport::failureIsReportedAndEndsTheProgram_data()
@@ -90,6 +111,80 @@ void TestErrorReport::failureIsReportedAndEndsTheProgram()
     QCOMPARE(reportButtons, 1);
     QVERIFY(!main);
     QVERIFY(!result);
+}
+
+void TestErrorReport::failingRefreshKeepsItsReportUntilDismissed()
+{
+    QPointer<Form1> main = startMainWindow();
+    setRow(main, 1, u"XYZ"_s, u"01 red"_s);
+    // The click starts the preview timer; with its window gone, the tick must make a new one,
+    // and that fails.
+    button(main, "Command1")->click();
+    delete existingResultWindow();
+    ResultWindowFailure failure;
+    qApp->installEventFilter(&failure);
+
+    QPointer<QTimer> timer = main->findChild<QTimer *>(u"Timer1"_s);
+    QString reportText;
+    bool tickPending = true;
+    bool stayedUp = false;
+    answerNextMessageBox([&](QMessageBox *box) {
+        reportText = box->text();
+        // No further tick may come while the report is up: it would fail again and end the
+        // program under the user's eyes. A user takes a while to read the report.
+        tickPending = timer && timer->isActive();
+        QTest::qWait(100);
+        stayedUp = box->isVisible() && QApplication::activeModalWidget() == box;
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    QTimer safety;
+    safety.callOnTimeout(qApp, [] { QCoreApplication::exit(1); });
+    safety.start(10000);
+    const int exitCode = QCoreApplication::exec();
+    qApp->removeEventFilter(&failure);
+
+    QCOMPARE(exitCode, 0);
+    QVERIFY2(reportText.contains(u"Out of memory."_s), qPrintable(reportText));
+    QVERIFY(!tickPending);
+    QVERIFY(stayedUp);
+    QVERIFY(!main);
+}
+
+void TestErrorReport::messageTextCanBeCopied_data()
+{
+    QTest::addColumn<bool>("error");
+    QTest::addColumn<QString>("style");
+    // The Windows style leaves a message's text unselectable unless the program says otherwise.
+    QTest::newRow("error report, Windows style") << true << u"windows"_s;
+    QTest::newRow("notice, Windows style") << false << u"windows"_s;
+    QTest::newRow("error report, Fusion style") << true << u"fusion"_s;
+}
+
+void TestErrorReport::messageTextCanBeCopied()
+{
+    QFETCH(bool, error);
+    QFETCH(QString, style);
+    const QString styleBefore = QApplication::style()->name();
+    QApplication::setStyle(style);
+    const auto restoreStyle = qScopeGuard([&] { QApplication::setStyle(styleBefore); });
+    const QString message =
+        u"The name file could not be written.\n\nPath: /tmp/ä/x.cfg\nReason: Is a directory"_s;
+    QGuiApplication::clipboard()->clear();
+    QString copied;
+    answerNextMessageBox([&](QMessageBox *box) {
+        auto *label = box->findChild<QLabel *>(u"qt_msgbox_label"_s);
+        QVERIFY(label);
+        QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+        QTest::keyClick(label, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(label, Qt::Key_C, Qt::ControlModifier);
+        copied = QGuiApplication::clipboard()->text();
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    if (error)
+        ShowErrorReport(message);
+    else
+        ShowNotice(message);
+    QCOMPARE(copied, message);
 }
 
 int main(int argc, char *argv[])

@@ -2,12 +2,15 @@
 #include "main_window/form1.h"
 #include "result_window/ansi_encoding.h"
 #include "result_window/form2.h"
+#include "result_window/lost_characters_notice.h"
 #include "result_window/name_file.h"
 #include "result_window/result_window_instance.h"
+#include "result_window/windows_device_name.h"
 #include "test_support.h"
 
 #include <QDir>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -18,6 +21,10 @@
 #include <csignal>
 #include <iconv.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <unistd.h>
 #endif
 
@@ -63,14 +70,27 @@ private slots:
     void stampFormats_data();
     void stampFormats();
     void windows1252MatchesIconv();
+    void lostCharacters_data();
+    void lostCharacters();
+    void lostCharactersNotice_data();
+    void lostCharactersNotice();
     void rewritingReplacesTheFile();
     void pathIsTakenAsTyped();
     void failuresLeaveEverythingAsItWas_data();
     void failuresLeaveEverythingAsItWas();
     void failurePartWayLeavesTheOldFile();
+    void specialFilesAreNeverReplaced_data();
+    void specialFilesAreNeverReplaced();
+    void windowsDeviceNames_data();
+    void windowsDeviceNames();
+    void windowsDeviceNamesAreRefused_data();
+    void windowsDeviceNamesAreRefused();
+    void linkToARegularFileStaysALink();
     void permissionFailure();
     void buttonWritesTheResultField();
     void badPathIsReportedAndTheProgramGoesOn();
+    void lostCharactersAreNoticedAfterTheWrite_data();
+    void lostCharactersAreNoticedAfterTheWrite();
 };
 
 void TestNameFile::contents_data()
@@ -95,33 +115,34 @@ void TestNameFile::contents()
     QFETCH(QString, nameLine);
     QFETCH(QByteArray, firstLine);
     const QByteArray expected = firstLine + SiteLine + "//14:05:09  05-11-2002" + Credit;
-    QCOMPARE(NameFileContents(nameLine, FixedClock(May11At140509)), expected);
+    QCOMPARE(NameFileContents(nameLine, FixedClock(May11At140509)).bytes, expected);
 }
 
 void TestNameFile::stampFormats_data()
 {
     QTest::addColumn<QDateTime>("now");
-    QTest::addColumn<bool>("rollsOver");
+    QTest::addColumn<bool>("clockMovesOn");
     QTest::addColumn<QByteArray>("stamp");
 
     QTest::newRow("leading zeros everywhere") << QDateTime(QDate(2002, 1, 5), QTime(1, 2, 3))
                                               << false << QByteArray("//01:02:03  01-05-2002");
     QTest::newRow("24-hour clock, month first") << QDateTime(QDate(2026, 12, 31), QTime(23, 4, 5))
                                                 << false << QByteArray("//23:04:05  12-31-2026");
-    QTest::newRow("midnight between time and date")
+    // A clock read twice would pair this time with the next day's date.
+    QTest::newRow("one reading at the stroke of midnight")
         << QDateTime(QDate(2002, 12, 31), QTime(23, 59, 59)) << true
-        << QByteArray("//23:59:59  01-01-2003");
+        << QByteArray("//23:59:59  12-31-2002");
 }
 
 void TestNameFile::stampFormats()
 {
     QFETCH(QDateTime, now);
-    QFETCH(bool, rollsOver);
+    QFETCH(bool, clockMovesOn);
     QFETCH(QByteArray, stamp);
     // Formats never follow the locale.
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
-    const QByteArray contents = NameFileContents(u"x"_s, FixedClock(now, rollsOver));
+    const QByteArray contents = NameFileContents(u"x"_s, FixedClock(now, clockMovesOn)).bytes;
     QLocale::setDefault(before);
     QCOMPARE(contents.split('\n').at(2), stamp + Credit.chopped(1));
 }
@@ -143,7 +164,7 @@ void TestNameFile::windows1252MatchesIconv()
         iconv(converter, nullptr, nullptr, nullptr, nullptr);
         const bool converted = iconv(converter, &inPtr, &inLeft, &outPtr, &outLeft) != size_t(-1);
         const QByteArray expected = converted ? QByteArray(out, int(sizeof(out) - outLeft)) : "?";
-        const QByteArray ours = toWindows1252(QStringView(&unit, 1));
+        const QByteArray ours = toWindows1252(QStringView(&unit, 1)).bytes;
         if (ours != expected)
             QFAIL(qPrintable(u"U+%1: ours %2, iconv %3"_s.arg(uint(code), 4, 16, QChar(u'0'))
                                  .arg(QString::fromLatin1(ours.toHex()),
@@ -153,6 +174,67 @@ void TestNameFile::windows1252MatchesIconv()
 #else
     QSKIP("iconv is compared on Linux only");
 #endif
+}
+
+void TestNameFile::lostCharacters_data()
+{
+    QTest::addColumn<QString>("nameLine");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lost");
+
+    QTest::newRow("nothing lost") << u"^1Zoë €?"_s << QByteArray("^1Zo\xEB \x80?") << QStringList();
+    QTest::newRow("each once, in order of first appearance")
+        << u"Жук中Ж a\u0100Ж"_s << QByteArray("????? a??")
+        << QStringList{u"Ж"_s, u"у"_s, u"к"_s, u"中"_s, u"\u0100"_s};
+    QTest::newRow("an astral character is one")
+        << u"😀x😀"_s << QByteArray("?x?") << QStringList{u"😀"_s};
+    QTest::newRow("a lone surrogate is one") << QString(QChar(0xD800)) + u"x"_s << QByteArray("?x")
+                                             << QStringList{QString(QChar(0xD800))};
+}
+
+void TestNameFile::lostCharacters()
+{
+    QFETCH(QString, nameLine);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lost);
+    const NameFileText text = NameFileContents(nameLine, FixedClock(May11At140509));
+    QCOMPARE(text.bytes.first(text.bytes.indexOf("\r\n")), bytes);
+    QCOMPARE(text.lost, lost);
+}
+
+void TestNameFile::lostCharactersNotice_data()
+{
+    QTest::addColumn<QString>("nameLine");
+    QTest::addColumn<QString>("listed"); // the line between the blank lines
+
+    QTest::newRow("mixed name") << u"^1Жук^7Zoë中\u0081"_s
+                                << u"Ж (U+0416), у (U+0443), к (U+043A), 中 (U+4E2D), U+0081"_s;
+    QTest::newRow("an emoji") << u"😀😀"_s << u"😀 (U+1F600)"_s;
+
+    QString thousand;
+    QStringList first20;
+    for (char16_t c = 0x4E00; c < 0x4E00 + 1000; ++c) {
+        thousand += QChar(c);
+        if (first20.size() < 20)
+            first20 << u"%1 (U+%2)"_s.arg(QChar(c)).arg(uint(c), 4, 16).toUpper();
+    }
+    QTest::newRow("1000 distinct characters")
+        << thousand << first20.join(u", "_s) + u", and 980 more"_s;
+}
+
+void TestNameFile::lostCharactersNotice()
+{
+    QFETCH(QString, nameLine);
+    QFETCH(QString, listed);
+    const QStringList lost = NameFileContents(nameLine, FixedClock(May11At140509)).lost;
+    const QString notice = LostCharactersNotice(lost);
+    const QStringList paragraphs = notice.split(u"\n\n"_s);
+    QCOMPARE(paragraphs.size(), 3);
+    QCOMPARE(paragraphs[1], listed);
+    const QString count =
+        lost.size() == 1 ? u"1 character"_s : u"%1 different characters"_s.arg(lost.size());
+    QVERIFY2(paragraphs[0].contains(count), qPrintable(paragraphs[0]));
+    QVERIFY(paragraphs[0].contains(u"\"?\""_s));
 }
 
 void TestNameFile::rewritingReplacesTheFile()
@@ -183,7 +265,7 @@ void TestNameFile::failuresLeaveEverythingAsItWas_data()
     QTest::addColumn<QString>("relativePath");
     QTest::addColumn<QString>("reason");
 
-    QTest::newRow("empty path") << QString() << u"No such file or directory"_s;
+    QTest::newRow("empty path") << QString() << u"No file is named."_s;
     QTest::newRow("missing folder") << u"missing/name.cfg"_s << u"No such file or directory"_s;
     QTest::newRow("folder as path") << u"existing.cfg/"_s << QString();
     QTest::newRow("a folder's name") << u"folder"_s << QString();
@@ -240,6 +322,132 @@ void TestNameFile::failurePartWayLeavesTheOldFile()
 #else
     QSKIP("file-size limits are set on Linux only");
 #endif
+}
+
+void TestNameFile::specialFilesAreNeverReplaced_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("FIFO") << u"fifo"_s;
+    QTest::newRow("symbolic link to a FIFO") << u"link to fifo"_s;
+    QTest::newRow("character device") << u"device"_s;
+    QTest::newRow("socket") << u"socket"_s;
+}
+
+void TestNameFile::specialFilesAreNeverReplaced()
+{
+#ifdef Q_OS_LINUX
+    QFETCH(QString, kind);
+    QTemporaryDir folder;
+    const QString special = folder.filePath(u"special"_s);
+    const QByteArray specialPath = QFile::encodeName(special);
+    if (kind == u"device") {
+        // A copy of /dev/null.
+        if (mknod(specialPath.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+            QSKIP("only root may make a device node");
+    } else if (kind == u"socket") {
+        const int socketFd = socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        QVERIFY(size_t(specialPath.size()) < sizeof(address.sun_path));
+        qstrcpy(address.sun_path, specialPath.constData());
+        QVERIFY(bind(socketFd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) == 0);
+        close(socketFd);
+    } else {
+        QVERIFY(mkfifo(specialPath.constData(), 0644) == 0);
+    }
+    QString path = special;
+    if (kind == u"link to fifo") {
+        path = folder.filePath(u"link"_s);
+        QVERIFY(QFile::link(special, path));
+    }
+    const QStringList before = entries(folder.path());
+
+    const NameFileResult result = WriteNameFile(path, u"^1X"_s, FixedClock(May11At140509));
+    QVERIFY(!result.written);
+    QVERIFY2(result.failure.contains(u"is not a regular file"_s), qPrintable(result.failure));
+    const QFileInfo after(special);
+    QVERIFY(after.exists());
+    QVERIFY(!after.isFile());
+    QCOMPARE(QFileInfo(path).isSymbolicLink(), path != special);
+    QCOMPARE(entries(folder.path()), before);
+#else
+    QSKIP("devices, FIFOs and sockets are made on Linux only");
+#endif
+}
+
+void TestNameFile::windowsDeviceNames_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("device");
+
+    QTest::newRow("NUL") << u"NUL"_s << true;
+    QTest::newRow("lower case") << u"nul"_s << true;
+    QTest::newRow("with an extension") << u"CON.cfg"_s << true;
+    QTest::newRow("with two extensions") << u"aux.tar.gz"_s << true;
+    QTest::newRow("blank before the extension") << u"PRN .txt"_s << true;
+    QTest::newRow("with a colon") << u"COM1:"_s << true;
+    QTest::newRow("in a folder") << u"C:\\games\\LPT1"_s << true;
+    QTest::newRow("forward slashes") << u"C:/games/lpt9.cfg"_s << true;
+    QTest::newRow("drive-relative") << u"C:NUL"_s << true;
+    QTest::newRow("superscript digit") << u"COM\u00B9"_s << true;
+    QTest::newRow("console input") << u"CONIN$"_s << true;
+    QTest::newRow("device namespace") << u"\\\\.\\PhysicalDrive0"_s << true;
+    QTest::newRow("ordinary file") << u"C:\\prismark.cfg"_s << false;
+    QTest::newRow("device name inside a name") << u"NULL.cfg"_s << false;
+    QTest::newRow("COM10") << u"COM10"_s << false;
+    QTest::newRow("COM0") << u"COM0"_s << false;
+    QTest::newRow("device name as a folder") << u"C:\\CON\\x.cfg"_s << false;
+    QTest::newRow("extension only") << u".nul"_s << false;
+    QTest::newRow("empty") << QString() << false;
+}
+
+void TestNameFile::windowsDeviceNames()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, device);
+    QCOMPARE(isWindowsDeviceName(path), device);
+}
+
+void TestNameFile::windowsDeviceNamesAreRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("NUL") << u"NUL"_s;
+    QTest::newRow("con.cfg") << u"con.cfg"_s;
+    QTest::newRow("COM1") << u"COM1"_s;
+    QTest::newRow("LPT1.txt") << u"LPT1.txt"_s;
+}
+
+void TestNameFile::windowsDeviceNamesAreRefused()
+{
+#ifdef Q_OS_WIN
+    QFETCH(QString, name);
+    QTemporaryDir folder;
+    for (const QString &path : {name, folder.filePath(name)}) {
+        const NameFileResult result = WriteNameFile(path, u"^1X"_s, FixedClock(May11At140509));
+        QVERIFY2(!result.written, qPrintable(path));
+        QVERIFY2(result.failure.contains(u"is not a regular file"_s), qPrintable(result.failure));
+    }
+    QVERIFY(entries(folder.path()).isEmpty());
+#else
+    QSKIP("device names are reserved on Windows only");
+#endif
+}
+
+void TestNameFile::linkToARegularFileStaysALink()
+{
+    QTemporaryDir folder;
+    const QString target = folder.filePath(u"target.cfg"_s);
+    const QString link = folder.filePath(u"link.cfg"_s);
+    writeAll(target, "old");
+    const auto mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+    QVERIFY(QFile::setPermissions(target, mode));
+    if (!QFile::link(target, link))
+        QSKIP("this system makes no symbolic links here");
+
+    QVERIFY(WriteNameFile(link, u"x"_s, FixedClock(May11At140509)).written);
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(readAll(target), "x\r\n" + SiteLine + "//14:05:09  05-11-2002" + Credit);
+    QCOMPARE(QFile::permissions(target) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser), mode);
 }
 
 // Root writes read-only files, so the check runs this test again as an unprivileged user.
@@ -330,6 +538,55 @@ void TestNameFile::badPathIsReportedAndTheProgramGoesOn()
     QCOMPARE(window->resultField()->text(), u"^1XYZ"_s);
     QCOMPARE(partText(main, 1)->text(), u"XYZ"_s);
     QVERIFY(!QFileInfo::exists(folder.filePath(u"missing"_s)));
+}
+
+void TestNameFile::lostCharactersAreNoticedAfterTheWrite_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("firstLine");
+    QTest::addColumn<QString>("listed"); // empty: no notice
+
+    QTest::newRow("nothing lost: silent")
+        << u"^1Zoë €"_s << QByteArray("^1Zo\xEB \x80") << QString();
+    QTest::newRow("Cyrillic and an emoji") << u"^1Жук😀"_s << QByteArray("^1????")
+                                           << u"Ж (U+0416), у (U+0443), к (U+043A), "
+                                              u"😀 (U+1F600)"_s;
+}
+
+void TestNameFile::lostCharactersAreNoticedAfterTheWrite()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, firstLine);
+    QFETCH(QString, listed);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"prismark.cfg"_s);
+    Form2 *window = GetResultWindow();
+    const FixedClock clock(May11At140509);
+    window->setClock(clock);
+    window->show();
+    window->resultField()->setText(name);
+    window->pathField()->setText(path);
+
+    QString notice;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QPointer<QObject> waiter = answerNextMessageBox([&](QMessageBox *box) {
+        notice = box->text();
+        icon = box->icon();
+        // The file is complete before the notice shows.
+        QCOMPARE(readAll(path), firstLine + "\r\n" + SiteLine + "//14:05:09  05-11-2002" + Credit);
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    QTest::mouseClick(window->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
+    if (listed.isEmpty()) {
+        QTest::qWait(50);
+        QVERIFY(waiter);
+        delete waiter.get();
+        QVERIFY2(notice.isEmpty(), qPrintable(notice));
+    } else {
+        QVERIFY2(notice.contains(u"\n\n"_s + listed + u"\n\n"_s), qPrintable(notice));
+        QCOMPARE(icon, QMessageBox::Information);
+    }
+    QCOMPARE(readAll(path), firstLine + "\r\n" + SiteLine + "//14:05:09  05-11-2002" + Credit);
 }
 
 QTEST_MAIN(TestNameFile)

@@ -1,0 +1,29 @@
+#include "message_box.h"
+
+#include <QMessageBox>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void showMessage(QMessageBox::Icon icon, const QString &objectName, const QString &message,
+                 QWidget *parent)
+{
+    QMessageBox box(icon, u"Prismark"_s, message, QMessageBox::Ok, parent);
+    box.setObjectName(objectName);
+    box.setTextFormat(Qt::PlainText);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box.exec();
+}
+
+} // namespace
+
+void ShowErrorReport(const QString &message, QWidget *parent)
+{
+    showMessage(QMessageBox::Critical, u"ErrorReport"_s, message, parent);
+}
+
+void ShowNotice(const QString &message, QWidget *parent)
+{
+    showMessage(QMessageBox::Information, u"Notice"_s, message, parent);
+}

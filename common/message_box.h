@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The program's messages: modal, with a single OK button, and a text that the user can select
+// with the mouse and copy (a click into it, Ctrl+A, Ctrl+C). Each returns when the user has
+// dismissed the message.
+
+// An error report naming the failure.
+void ShowErrorReport(const QString &message, QWidget *parent = nullptr);
+
+// A plain notice, not an error.
+void ShowNotice(const QString &message, QWidget *parent = nullptr);

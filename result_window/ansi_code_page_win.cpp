@@ -1,0 +1,20 @@
+#include "ansi_code_page.h"
+
+#include <windows.h>
+
+unsigned int ansiCodePage()
+{
+    return GetACP();
+}
+
+std::optional<QByteArray> codePageBytes(unsigned int codePage, QStringView character)
+{
+    char bytes[8];
+    BOOL usedDefault = FALSE;
+    const int length = WideCharToMultiByte(
+        codePage, WC_NO_BEST_FIT_CHARS, reinterpret_cast<const wchar_t *>(character.utf16()),
+        int(character.size()), bytes, int(sizeof bytes), nullptr, &usedDefault);
+    if (length <= 0 || usedDefault)
+        return std::nullopt;
+    return QByteArray(bytes, length);
+}
