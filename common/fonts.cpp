@@ -6,9 +6,12 @@ using namespace Qt::StringLiterals;
 
 namespace Fonts {
 
+// Each face is followed by look-alikes, so that a system without it (Wine, Linux) never falls
+// back to a serif face.
 QFont lucidaConsole(qreal points, QFont::Weight weight)
 {
-    QFont font(u"Lucida Console"_s);
+    QFont font;
+    font.setFamilies({u"Lucida Console"_s, u"Courier New"_s, u"DejaVu Sans Mono"_s});
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     font.setPointSizeF(points);
@@ -18,7 +21,8 @@ QFont lucidaConsole(qreal points, QFont::Weight weight)
 
 QFont microsoftSansSerif(qreal points)
 {
-    QFont font(u"Microsoft Sans Serif"_s);
+    QFont font;
+    font.setFamilies({u"Microsoft Sans Serif"_s, u"Tahoma"_s, u"DejaVu Sans"_s});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     return font;

@@ -1,17 +1,16 @@
 #include "program.h"
 
+#include "common/window_placement.h"
 #include "form1.h"
 #include "result_window/form2.h"
 
 #include <QApplication>
-#include <QScreen>
 
 Form1 *StartProgram()
 {
     auto *window = new Form1;
     window->setAttribute(Qt::WA_DeleteOnClose);
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        window->move(screen->availableGeometry().center() - window->rect().center());
+    centreOnScreen(window);
     window->show();
     return window;
 }

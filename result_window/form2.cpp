@@ -8,13 +8,12 @@
 #include "common/message_box.h"
 #include "common/picture_box.h"
 #include "common/push_button.h"
+#include "common/window_placement.h"
 #include "form2_layout.h"
 #include "lost_characters_notice.h"
 #include "name_file.h"
 
-#include <QGuiApplication>
 #include <QPushButton>
-#include <QScreen>
 
 using namespace Qt::StringLiterals;
 using namespace Form2Layout;
@@ -44,8 +43,7 @@ Form2::Form2(QWidget *parent)
     setAttribute(Qt::WA_QuitOnClose, true);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_MacAlwaysShowToolWindow);
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 
     // Children are created back to front: each one is stacked in front of those before it.
     auto *background = new PictureBox(BackgroundPictureColour, this);

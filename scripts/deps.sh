@@ -1,14 +1,22 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Prismark needs that are not installed yet.
 #   deps.sh run    what building and running needs
-#   deps.sh test   that, and what the whole test suite needs
+#   deps.sh test      that, and what the whole test suite needs
+#   deps.sh windows   what the Windows cross-build and its tests under Wine need
 set -euo pipefail
 
 packages=(cmake g++ ninja-build qt6-base-dev fonts-dejavu-core)
-if [ "${1:-run}" = test ]; then
+case "${1:-run}" in
+test)
     packages+=(xvfb xauth xdotool imagemagick python3-xlib x11-utils xclip desktop-file-utils
                dpkg-dev file)
-fi
+    ;;
+windows)
+    packages+=(qt6-base-dev-tools dpkg-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+               wine wine64 xvfb xauth xdotool imagemagick python3 python3-xlib x11-utils xclip
+               zip)
+    ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
