@@ -17,11 +17,16 @@ public:
     ColourValue foreColour() const { return m_foreColour; }
     void setForeColour(ColourValue value);
 
+    // The word for the text colour, for screen readers; "grey" for the labels' own colour.
+    const QString &colourWord() const { return m_colourWord; }
+    void setColourWord(const QString &word) { m_colourWord = word; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     ColourValue m_foreColour = SystemColour::ButtonText;
+    QString m_colourWord = QStringLiteral("grey");
 };
 
 struct TwipRect;

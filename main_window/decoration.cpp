@@ -76,6 +76,9 @@ void addLegend(QWidget *form)
             addColourLabel(form, u"Label%1"_s.arg(cell + 21), QString::number(cell + 1), numberFont,
                            legendNumber(cell));
         number->setToolTip(Legend[cell].toolTip);
+        // Read out as "1, ^1 red".
+        number->setAccessibleName(
+            u"%1, %2"_s.arg(cell + 1).arg(QString(Legend[cell].toolTip).simplified()));
         if (cell + 1 == WhiteNumberCell)
             number->setForeColour(White);
     }

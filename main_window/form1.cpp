@@ -80,6 +80,7 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     Decoration::addLegend(this);
     Decoration::addFrontDecoration(this);
     createRows();
+    nameRowsForScreenReaders();
     createButtons();
     chainTabOrder();
 
@@ -100,10 +101,29 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
 void Form1::createRowLabels()
 {
     for (int row = 0; row < PartCount; ++row)
-        addColourLabel(this, u"Label%1"_s.arg(row + 1), u"part%1"_s.arg(row + 1), rowFont(),
-                       partCaption(row));
+        m_textCaptions[row] = addColourLabel(this, u"Label%1"_s.arg(row + 1),
+                                             u"part%1"_s.arg(row + 1), rowFont(), partCaption(row));
     for (int row = 0; row < PartCount; ++row)
-        addColourLabel(this, u"Label%1"_s.arg(row + 11), u"color"_s, rowFont(), colourCaption(row));
+        m_colourCaptions[row] = addColourLabel(this, u"Label%1"_s.arg(row + 11), u"color"_s,
+                                               rowFont(), colourCaption(row));
+}
+
+// Screen readers name a control by its accessible name (Windows) or by the label it is
+// labelled by (Linux, which names an editable list by its text); the captions alone ("part1",
+// "color") would not tell the rows apart.
+void Form1::nameRowsForScreenReaders()
+{
+    for (int row = 0; row < PartCount; ++row) {
+        const auto name = [row](const QString &what) {
+            return u"part %1 %2"_s.arg(row + 1).arg(what);
+        };
+        m_textCaptions[row]->setBuddy(m_rows[row].text);
+        m_textCaptions[row]->setAccessibleName(name(u"text"_s));
+        m_rows[row].text->setAccessibleName(name(u"text"_s));
+        m_colourCaptions[row]->setBuddy(m_rows[row].colour);
+        m_colourCaptions[row]->setAccessibleName(name(u"colour"_s));
+        m_rows[row].colour->setAccessibleName(name(u"colour"_s));
+    }
 }
 
 void Form1::createRows()

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class ColourLabel;
 class QPushButton;
 class QTimer;
 
@@ -21,6 +22,7 @@ public:
 private:
     void createRowLabels();
     void createRows();
+    void nameRowsForScreenReaders();
     void createButtons();
     void chainTabOrder();
 
@@ -31,6 +33,8 @@ private:
     void Timer1_Timer();
 
     PartRows m_rows{};
+    std::array<ColourLabel *, PartCount> m_textCaptions{};
+    std::array<ColourLabel *, PartCount> m_colourCaptions{};
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;
     QTimer *Timer1 = nullptr;

@@ -61,17 +61,20 @@ Form2::Form2(QWidget *parent)
     const QFont layerFont = previewFont();
     for (int layer = PreviewLayers; layer >= 1; --layer)
         m_preview[layer - 1] = addColourLabel(this, u"X%1"_s.arg(layer), {}, layerFont, Preview);
+    m_preview[0]->setAccessibleName(u"name preview"_s);
     addColourLabel(this, u"Label3"_s, u"your name looks like:"_s, captionFont, LooksLikeCaption);
 
     Text1 = new LineField(this);
     Text1->setObjectName(u"Text1"_s);
     Text1->setFont(captionFont);
     Text1->setGeometry(toPixels(ResultField));
+    Text1->setAccessibleName(u"name string"_s);
 
     path = new LineField(this);
     path->setObjectName(u"path"_s);
     path->setText(u"C:\\prismark.cfg"_s);
     path->setGeometry(toPixels(PathField));
+    path->setAccessibleName(u"name file path"_s);
 
     Command1 = addPushButton(this, u"Command1"_s, u"copy into file:"_s, CopyButton);
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
