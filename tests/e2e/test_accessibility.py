@@ -1,0 +1,69 @@
+"""What a screen reader hears: the real program's accessibility tree over AT-SPI."""
+
+import json
+import os
+import re
+import subprocess
+import time
+import unittest
+
+from harness import CREATE_NAME, RESULT_TITLE, Session
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def nodes(tree):
+    yield tree
+    for child in tree["children"]:
+        yield from nodes(child)
+
+
+class Accessibility(Session):
+    def setUp(self):
+        super().setUp()
+        # A private session bus; Qt then speaks AT-SPI even without a desktop asking for it.
+        out = subprocess.run(["dbus-launch", "--sh-syntax"], env=self.env, check=True,
+                             capture_output=True, text=True).stdout
+        values = dict(re.findall(r"(\w+)='?([^';]*)'?;", out))
+        self.bus_pid = int(values["DBUS_SESSION_BUS_PID"])
+        self.env.update(DBUS_SESSION_BUS_ADDRESS=values["DBUS_SESSION_BUS_ADDRESS"],
+                        QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
+
+    def tearDown(self):
+        super().tearDown()
+        try:
+            os.kill(self.bus_pid, 15)
+        except ProcessLookupError:
+            pass
+
+    def tree(self):
+        out = subprocess.run(["/usr/bin/python3", os.path.join(HERE, "atspi_tree.py"), "Prismark"],
+                             env=self.env, check=True, capture_output=True, text=True,
+                             timeout=60).stdout
+        return list(nodes(json.loads(out)))
+
+    def test_what_a_screen_reader_hears(self):
+        main = self.start_prismark()
+        heard = self.tree()
+        fields = [n for n in heard if n["role"] == "text" and n["name"].startswith("part ")]
+        self.assertEqual(sorted(n["name"] for n in fields),
+                         sorted(f"part {row} text" for row in range(1, 11)))
+        # Orca names an editable list by the label it is labelled by.
+        lists = [n for n in heard if n["role"] == "combo box"]
+        self.assertEqual(sorted(label for n in lists for label in n["labelled_by"]),
+                         sorted(f"part {row} colour" for row in range(1, 11)))
+
+        main.fill_rows([("XYZ", "01 red"), ("Name", "07 white")])
+        main.click(CREATE_NAME)
+        self.find_window(RESULT_TITLE)
+        time.sleep(0.5)
+        heard = self.tree()
+        names = {n["name"] for n in heard}
+        self.assertIn("name string", names)
+        self.assertIn("name file path", names)
+        preview = [n for n in heard if n["name"] == "name preview"]
+        self.assertEqual([n["description"] for n in preview], ["XYZ in red, Name in white"])
+
+
+if __name__ == "__main__":
+    unittest.main()
