@@ -1,6 +1,6 @@
 #pragma once
 
-#include "part_row.h"
+#include "common/part_row.h"
 
 #include <QWidget>
 

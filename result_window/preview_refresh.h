@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main_window/part_row.h"
+#include "common/part_row.h"
 
 class QTimer;
 
