@@ -196,6 +196,14 @@ void Form1::Command2_Click()
     EndProgram();
 }
 
+// A refresh still pending is dropped with the window, also where closing the window handles
+// timer events before the window is gone (Windows).
+void Form1::closeEvent(QCloseEvent *event)
+{
+    Timer1->stop();
+    QWidget::closeEvent(event);
+}
+
 void Form1::Timer1_Timer()
 {
     RefreshPreview(m_rows, *Timer1);

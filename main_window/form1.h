@@ -19,6 +19,9 @@ public:
 
     const PartRows &partRows() const { return m_rows; }
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void createRowLabels();
     void createRows();

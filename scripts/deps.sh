@@ -13,7 +13,7 @@ test)
     ;;
 windows)
     packages+=(qt6-base-dev-tools dpkg-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-               wine wine64 xvfb xauth xdotool imagemagick python3 python3-xlib x11-utils xclip
+               wine wine64 fonts-wine xvfb xauth xdotool imagemagick python3 python3-xlib x11-utils xclip
                zip)
     ;;
 esac

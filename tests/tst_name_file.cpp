@@ -265,12 +265,19 @@ void TestNameFile::failuresLeaveEverythingAsItWas_data()
     QTest::addColumn<QString>("relativePath");
     QTest::addColumn<QString>("reason");
 
+    // The system's own words for its failures, where they are known.
+#ifdef Q_OS_WIN
+    const QString noSuchFile, nameTooLong;
+#else
+    const QString noSuchFile = u"No such file or directory"_s;
+    const QString nameTooLong = u"File name too long"_s;
+#endif
     QTest::newRow("empty path") << QString() << u"No file is named."_s;
-    QTest::newRow("missing folder") << u"missing/name.cfg"_s << u"No such file or directory"_s;
+    QTest::newRow("missing folder") << u"missing/name.cfg"_s << noSuchFile;
     QTest::newRow("folder as path") << u"existing.cfg/"_s << QString();
     QTest::newRow("a folder's name") << u"folder"_s << QString();
     QTest::newRow("path through a regular file") << u"existing.cfg/name.cfg"_s << QString();
-    QTest::newRow("over-long name") << QString(300, u'n') << u"File name too long"_s;
+    QTest::newRow("over-long name") << QString(300, u'n') << nameTooLong;
 }
 
 void TestNameFile::failuresLeaveEverythingAsItWas()
@@ -288,6 +295,9 @@ void TestNameFile::failuresLeaveEverythingAsItWas()
     const NameFileResult result = WriteNameFile(path, u"^1X"_s, FixedClock(May11At140509));
     QVERIFY(!result.written);
     QVERIFY(!result.failure.isEmpty());
+    QVERIFY2(!result.failure.contains(u"Unknown error"_s, Qt::CaseInsensitive) &&
+                 !result.failure.contains(u"No error"_s, Qt::CaseInsensitive),
+             qPrintable(result.failure));
     if (!reason.isEmpty())
         QCOMPARE(result.failure, reason);
     QCOMPARE(readAll(existing), old);
@@ -441,6 +451,9 @@ void TestNameFile::linkToARegularFileStaysALink()
     writeAll(target, "old");
     const auto mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
     QVERIFY(QFile::setPermissions(target, mode));
+#ifdef Q_OS_WIN
+    QSKIP("QFile::link makes a shortcut on Windows, which the file system does not follow");
+#endif
     if (!QFile::link(target, link))
         QSKIP("this system makes no symbolic links here");
 
@@ -530,7 +543,10 @@ void TestNameFile::badPathIsReportedAndTheProgramGoesOn()
     QTest::mouseClick(window->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
 
     QVERIFY2(report.contains(badPath), qPrintable(report));
+    QVERIFY2(report.contains(u"Reason: "_s), qPrintable(report));
+#ifndef Q_OS_WIN
     QVERIFY2(report.contains(u"No such file or directory"_s), qPrintable(report));
+#endif
     QCOMPARE(buttons, 1);
     QVERIFY(main->isVisible());
     QVERIFY(window->isVisible());
