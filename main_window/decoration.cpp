@@ -37,8 +37,15 @@ constexpr std::array<LegendCell, PaletteSize> Legend{{
     {0x00154765, "^z  darkorange"_L1},  {0x0043302D, "^-  darkgray"_L1},
 }};
 
-// Cell 23's swatch is black, so its number is white.
-constexpr int WhiteNumberCell = 23;
+// Each number in black or white, whichever reads better on its own swatch (white on cell 23's
+// black one): the label grey all but vanished on the light swatches.
+ColourValue numberColourOn(ColourValue swatch)
+{
+    const QColor background = toQColor(swatch);
+    return contrastRatio(toQColor(White), background) >= contrastRatio(toQColor(Black), background)
+               ? White
+               : Black;
+}
 
 PictureBox *placePicture(PictureBox *picture, const QString &name, TwipRect where)
 {
@@ -79,8 +86,7 @@ void addLegend(QWidget *form)
         // Read out as "1, ^1 red".
         number->setAccessibleName(
             u"%1, %2"_s.arg(cell + 1).arg(QString(Legend[cell].toolTip).simplified()));
-        if (cell + 1 == WhiteNumberCell)
-            number->setForeColour(White);
+        number->setForeColour(numberColourOn(Legend[cell].swatch));
     }
 }
 

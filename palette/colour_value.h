@@ -16,6 +16,7 @@ inline constexpr ColourValue ButtonText = 0x80000012; // 18, label text
 } // namespace SystemColour
 
 inline constexpr ColourValue White = 0x00FFFFFF;
+inline constexpr ColourValue Black = 0x00000000;
 
 constexpr ColourValue rgbValue(int red, int green, int blue)
 {
@@ -28,3 +29,7 @@ inline constexpr ColourValue BackgroundPictureColour = rgbValue(42, 44, 64);
 // The colour to paint for a value. System colours 8 and 18 are drawn in a light grey, since
 // everything that uses them lies on the dark background picture.
 QColor toQColor(ColourValue value);
+
+// The contrast of two screen colours, from 1 (none) to 21 (black on white), as the WCAG
+// guidelines for readable text compute it.
+double contrastRatio(const QColor &a, const QColor &b);

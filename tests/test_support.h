@@ -49,6 +49,9 @@ Form2 *existingResultWindow();
 
 QImage render(QWidget *widget);
 
+// The WCAG contrast ratio of two colours, computed here independently of the program.
+double contrast(const QColor &a, const QColor &b);
+
 // Waits in the background for the next modal message box and hands it to `answer` once it shows,
 // which must close it. Deleting the returned waiter stops the wait.
 QObject *answerNextMessageBox(std::function<void(QMessageBox *)> answer);

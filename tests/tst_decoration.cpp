@@ -1,3 +1,6 @@
+#include "common/colour_label.h"
+#include "common/picture_box.h"
+#include "design_tables.h"
 #include "main_window/form1.h"
 #include "test_support.h"
 
@@ -16,6 +19,11 @@ QPoint cellOrigin(int cell) // cell 1 to 26, in pixels
     return QPoint(32 + 24 * ((cell - 1) % 4), 144 + 24 * ((cell - 1) / 4));
 }
 
+QRgb rgbOf(unsigned int value) // 0x00BBGGRR
+{
+    return qRgb(int(value & 0xFF), int(value >> 8 & 0xFF), int(value >> 16 & 0xFF));
+}
+
 } // namespace
 
 class TestDecoration : public QObject
@@ -28,7 +36,10 @@ private slots:
 
     void swatches_data();
     void swatches();
-    void cell23HasAWhiteNumber();
+    void legendCells_data();
+    void legendCells();
+    void creditLabels_data();
+    void creditLabels();
     void backgroundAndLines_data();
     void backgroundAndLines();
     void whiteBeyondTheBackgroundPicture();
@@ -44,49 +55,98 @@ private:
 void TestDecoration::swatches_data()
 {
     QTest::addColumn<int>("cell");
-    QTest::addColumn<QRgb>("colour");
-    const QList<QRgb> colours{
-        qRgb(247, 28, 26),   qRgb(170, 191, 126), qRgb(250, 251, 35),  qRgb(81, 81, 231),
-        qRgb(27, 237, 228),  qRgb(220, 13, 215),  qRgb(255, 255, 255), qRgb(197, 141, 67),
-        qRgb(151, 67, 144),  qRgb(101, 134, 165), qRgb(175, 13, 114),  qRgb(56, 80, 67),
-        qRgb(104, 187, 35),  qRgb(36, 65, 125),   qRgb(57, 127, 13),   qRgb(180, 159, 116),
-        qRgb(144, 175, 178), qRgb(78, 43, 67),    qRgb(68, 88, 37),    qRgb(58, 44, 31),
-        qRgb(154, 135, 129), qRgb(36, 31, 35),    qRgb(0, 0, 0),       qRgb(38, 51, 34),
-        qRgb(101, 71, 21),   qRgb(45, 48, 67)};
     for (int cell = 1; cell <= 26; ++cell)
-        QTest::addRow("cell %d", cell) << cell << colours[cell - 1];
+        QTest::addRow("cell %d", cell) << cell;
 }
 
 // Each 15 x 15 swatch shows its colour wherever its number leaves it uncovered.
 void TestDecoration::swatches()
 {
     QFETCH(int, cell);
-    QFETCH(QRgb, colour);
+    const Design::LegendRow &row = Design::Legend[cell - 1];
+    const QRgb colour = rgbOf(row.swatchColour);
     const QImage image = render(m_form);
     const QPoint origin = cellOrigin(cell);
+    QCOMPARE(origin, QPoint(row.left / 15, row.top / 15));
     int matching = 0;
     for (int y = 0; y < 15; ++y)
         for (int x = 0; x < 15; ++x)
             matching += image.pixel(origin + QPoint(x, y)) == colour;
-    QVERIFY2(matching >= 150, qPrintable(QString::number(matching)));
+    QVERIFY2(matching >= 120, qPrintable(QString::number(matching)));
     QCOMPARE(image.pixel(origin + QPoint(14, 14)), colour);
     // The swatch ends there; its number label reaches two pixels further.
     QVERIFY(image.pixel(origin + QPoint(18, 18)) == Slate);
 }
 
-void TestDecoration::cell23HasAWhiteNumber()
+void TestDecoration::legendCells_data()
 {
+    swatches_data();
+}
+
+// The cell's two elements as the design places them, its tool tip, and a number that reads
+// on its swatch: black or white, whichever contrasts more, drawn in front of the swatch.
+void TestDecoration::legendCells()
+{
+    QFETCH(int, cell);
+    const Design::LegendRow &row = Design::Legend[cell - 1];
+    auto *swatch = m_form->findChild<PictureBox *>(u"Image%1"_s.arg(cell + 2));
+    auto *number = m_form->findChild<ColourLabel *>(u"Label%1"_s.arg(cell + 20));
+    QVERIFY(swatch && number);
+    QCOMPARE(swatch->fillColour(), row.swatchColour);
+    QCOMPARE(swatch->geometry(), QRect(row.left / 15, row.top / 15, 15, 15));
+    QCOMPARE(number->geometry(), QRect(row.left / 15, row.top / 15, 17, 17));
+    QCOMPARE(number->text(), QString::number(cell));
+    QCOMPARE(number->toolTip(), Design::str(row.toolTip));
+
+    const QColor swatchColour = QColor::fromRgb(rgbOf(row.swatchColour));
+    const QColor white(255, 255, 255), black(0, 0, 0);
+    const QRgb wanted =
+        contrast(white, swatchColour) >= contrast(black, swatchColour) ? white.rgb() : black.rgb();
+    QCOMPARE(rgbOf(number->foreColour()), wanted);
+    QVERIFY2(contrast(QColor::fromRgb(wanted), swatchColour) >= 4.5,
+             qPrintable(QString::number(contrast(QColor::fromRgb(wanted), swatchColour))));
+
+    // The glyphs are smoothed: count the pixels that come close to the number's colour.
     const QImage image = render(m_form);
-    const QPoint origin = cellOrigin(23);
-    // Brighter than the grey of the other numbers could ever be.
-    int nearWhite = 0;
-    for (int y = 0; y < 17; ++y) {
-        for (int x = 0; x < 17; ++x) {
-            const QColor c = QColor::fromRgb(image.pixel(origin + QPoint(x, y)));
-            nearWhite += std::min({c.red(), c.green(), c.blue()}) > 230;
-        }
-    }
-    QVERIFY2(nearWhite >= 5, qPrintable(QString::number(nearWhite)));
+    const auto near = [wanted](QRgb pixel) {
+        return std::max({std::abs(qRed(pixel) - qRed(wanted)),
+                         std::abs(qGreen(pixel) - qGreen(wanted)),
+                         std::abs(qBlue(pixel) - qBlue(wanted))}) <= 48;
+    };
+    int inked = 0;
+    for (int y = 0; y < 15; ++y)
+        for (int x = 0; x < 15; ++x)
+            inked += near(image.pixel(cellOrigin(cell) + QPoint(x, y)));
+    QVERIFY2(inked >= 4, qPrintable(QString::number(inked)));
+}
+
+void TestDecoration::creditLabels_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("credit line") << u"Label47"_s << QRect(360, 5880, 2415, 255)
+                                 << u"by the Prismark Crew"_s;
+    QTest::newRow("web address") << u"Label48"_s << QRect(3120, 5880, 1815, 255)
+                                 << u"pmk.example.org"_s;
+}
+
+void TestDecoration::creditLabels()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    QFETCH(QString, caption);
+    auto *label = m_form->findChild<ColourLabel *>(name);
+    QVERIFY(label);
+    const auto pixels = [](int t) {
+        return (t + 7) / 15;
+    };
+    QCOMPARE(label->geometry(), QRect(pixels(twips.x()), pixels(twips.y()), pixels(twips.width()),
+                                      pixels(twips.height())));
+    QCOMPARE(label->text(), caption);
+    QCOMPARE(label->font().families().value(0), u"Lucida Console"_s);
+    QCOMPARE(label->font().pointSizeF(), 8.25);
+    QCOMPARE(label->foreColour(), 0x80000012u);
 }
 
 void TestDecoration::backgroundAndLines_data()

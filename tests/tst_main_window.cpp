@@ -1,4 +1,5 @@
 #include "common/fonts.h"
+#include "design_tables.h"
 #include "main_window/form1.h"
 #include "palette/palette.h"
 #include "test_support.h"
@@ -70,7 +71,7 @@ void TestMainWindow::everyListAtStart()
         QCOMPARE(list->objectName(), u"Combo%1"_s.arg(row));
         QCOMPARE(list->count(), 26);
         for (int i = 0; i < 26; ++i)
-            QCOMPARE(list->itemText(i), QString(Palette[i].ListLabel));
+            QCOMPARE(list->itemText(i), Design::str(Design::Palette[i].listLabel));
         QCOMPARE(list->currentIndex(), -1);
         QCOMPARE(list->currentText(), u"- select a color -"_s);
         QCOMPARE(partText(m_form, row)->objectName(), u"Text%1"_s.arg(row));
@@ -84,14 +85,19 @@ void TestMainWindow::rowsAtTheirPlaces_data()
     QTest::addColumn<QRect>("geometry");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("first list") << u"Combo1"_s << QRect(224, 128, 185, 19) << QString();
-    QTest::newRow("last list") << u"Combo10"_s << QRect(224, 344, 185, 19) << QString();
-    QTest::newRow("first field") << u"Text1"_s << QRect(480, 128, 105, 19) << QString();
-    QTest::newRow("last field") << u"Text10"_s << QRect(480, 344, 105, 19) << QString();
-    QTest::newRow("first part caption") << u"Label1"_s << QRect(432, 128, 41, 17) << u"part1"_s;
-    QTest::newRow("last part caption") << u"Label10"_s << QRect(432, 344, 41, 17) << u"part10"_s;
-    QTest::newRow("first colour caption") << u"Label11"_s << QRect(176, 128, 41, 17) << u"color"_s;
-    QTest::newRow("last colour caption") << u"Label20"_s << QRect(176, 344, 41, 17) << u"color"_s;
+    // Twips from the design, 15 to a pixel.
+    const int tops[] = {1920, 2280, 2640, 3000, 3360, 3720, 4080, 4440, 4800, 5160};
+    for (int row = 1; row <= 10; ++row) {
+        const int top = tops[row - 1] / 15;
+        QTest::addRow("list %d", row)
+            << u"Combo%1"_s.arg(row) << QRect(224, top, 185, 19) << QString();
+        QTest::addRow("field %d", row)
+            << u"Text%1"_s.arg(row) << QRect(480, top, 105, 19) << QString();
+        QTest::addRow("part caption %d", row)
+            << u"Label%1"_s.arg(row) << QRect(432, top, 41, 17) << u"part%1"_s.arg(row);
+        QTest::addRow("colour caption %d", row)
+            << u"Label%1"_s.arg(row + 10) << QRect(176, top, 41, 17) << u"color"_s;
+    }
     QTest::newRow("bye") << u"Command2"_s << QRect(392, 392, 81, 19) << u"bye"_s;
     QTest::newRow("create name") << u"Command1"_s << QRect(512, 392, 81, 19) << u"create name"_s;
 }

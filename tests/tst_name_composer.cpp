@@ -1,4 +1,5 @@
 #include "common/line_field.h"
+#include "design_tables.h"
 #include "main_window/form1.h"
 #include "result_window/form2.h"
 #include "test_support.h"
@@ -20,6 +21,8 @@ private slots:
     void init() { m_form = startMainWindow(); }
     void cleanup() { discardWindows(); }
 
+    void everyColourWritesItsCode_data();
+    void everyColourWritesItsCode();
     void composes_data();
     void composes();
     void pickingWithTheKeyboardCountsLikeTyping();
@@ -31,6 +34,23 @@ private slots:
 private:
     Form1 *m_form = nullptr;
 };
+
+void TestNameComposer::everyColourWritesItsCode_data()
+{
+    QTest::addColumn<QString>("listLabel");
+    QTest::addColumn<QString>("code");
+    for (const Design::PaletteRow &row : Design::Palette)
+        QTest::newRow(qPrintable(Design::str(row.listLabel)))
+            << Design::str(row.listLabel) << Design::str(row.code);
+}
+
+void TestNameComposer::everyColourWritesItsCode()
+{
+    QFETCH(QString, listLabel);
+    QFETCH(QString, code);
+    setRows(m_form, {{1, u"x"_s, listLabel}, {2, u"y"_s, listLabel}});
+    QCOMPARE(createName(m_form)->resultField()->text(), code + u"x"_s + code + u"y"_s);
+}
 
 void TestNameComposer::composes_data()
 {

@@ -89,6 +89,7 @@ private slots:
     void permissionFailure();
     void buttonWritesTheResultField();
     void badPathIsReportedAndTheProgramGoesOn();
+    void copyWorksAfterTheMainWindowClosed();
     void lostCharactersAreNoticedAfterTheWrite_data();
     void lostCharactersAreNoticedAfterTheWrite();
 };
@@ -554,6 +555,24 @@ void TestNameFile::badPathIsReportedAndTheProgramGoesOn()
     QCOMPARE(window->resultField()->text(), u"^1XYZ"_s);
     QCOMPARE(partText(main, 1)->text(), u"XYZ"_s);
     QVERIFY(!QFileInfo::exists(folder.filePath(u"missing"_s)));
+}
+
+void TestNameFile::copyWorksAfterTheMainWindowClosed()
+{
+    QPointer<Form1> main = startMainWindow();
+    setRow(main, 1, u"XYZ"_s, u"01 red"_s);
+    Form2 *window = createName(main);
+    main->close();
+    QTRY_VERIFY(!main);
+    QVERIFY(window->isVisible());
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"prismark.cfg"_s);
+    const FixedClock clock(May11At140509);
+    window->setClock(clock);
+    window->pathField()->setText(path);
+    QTest::mouseClick(window->findChild<QPushButton *>(u"Command1"_s), Qt::LeftButton);
+    QCOMPARE(readAll(path), "^1XYZ\r\n" + SiteLine + "//14:05:09  05-11-2002" + Credit);
 }
 
 void TestNameFile::lostCharactersAreNoticedAfterTheWrite_data()

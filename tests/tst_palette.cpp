@@ -1,4 +1,5 @@
 #include "palette/palette.h"
+#include "test_support.h"
 
 #include <QGuiApplication>
 #include <QPalette>
@@ -11,15 +12,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 enum class ListTextClass { Entry, NoColour, Unmatched };
-
-double relativeLuminance(const QColor &c)
-{
-    auto channel = [](int value) {
-        const double v = value / 255.0;
-        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
-}
 
 } // namespace
 
@@ -137,8 +129,7 @@ void TestPalette::greyReadsOnTheBackground()
     const QColor background = toQColor(BackgroundPictureColour);
     QCOMPARE(background, QColor(42, 44, 64));
     for (ColourValue value : {SystemColour::ButtonText, SystemColour::WindowText}) {
-        const double contrast =
-            (relativeLuminance(toQColor(value)) + 0.05) / (relativeLuminance(background) + 0.05);
+        const double contrast = TestSupport::contrast(toQColor(value), background);
         QVERIFY2(contrast >= 4.5, qPrintable(QString::number(contrast)));
     }
 }

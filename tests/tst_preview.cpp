@@ -1,4 +1,6 @@
 #include "common/colour_label.h"
+#include "common/line_field.h"
+#include "design_tables.h"
 #include "main_window/form1.h"
 #include "palette/colour_value.h"
 #include "result_window/form2.h"
@@ -50,6 +52,10 @@ private slots:
     void init() { m_form = startMainWindow(); }
     void cleanup() { discardWindows(); }
 
+    void everyColourPreviewsInItsColour_data();
+    void everyColourPreviewsInItsColour();
+    void editsWaitForTheNextClick();
+    void byeWithARefreshPendingEndsCleanly();
     void colours_data();
     void colours();
     void captionsAccumulate();
@@ -63,6 +69,59 @@ private slots:
 private:
     Form1 *m_form = nullptr;
 };
+
+void TestPreview::everyColourPreviewsInItsColour_data()
+{
+    QTest::addColumn<QString>("listLabel");
+    QTest::addColumn<uint>("colour");
+    for (const Design::PaletteRow &row : Design::Palette)
+        QTest::newRow(qPrintable(Design::str(row.listLabel)))
+            << Design::str(row.listLabel) << row.previewColour;
+}
+
+void TestPreview::everyColourPreviewsInItsColour()
+{
+    QFETCH(QString, listLabel);
+    QFETCH(uint, colour);
+    setRows(m_form, {{1, u"A"_s, u"07 white"_s}, {2, u"B"_s, listLabel}});
+    Form2 *window = createName(m_form);
+    QCOMPARE(window->previewLabel(2)->foreColour(), colour);
+    QCOMPARE(window->previewLabel(1)->foreColour(), White);
+}
+
+// What the user changes after "create name" shows only after the next click.
+void TestPreview::editsWaitForTheNextClick()
+{
+    setRow(m_form, 1, u"XYZ"_s, u"01 red"_s);
+    Form2 *window = createName(m_form);
+    setRow(m_form, 1, u"ABC"_s, u"03 yellow"_s);
+    QTest::qWait(20);
+    QCOMPARE(window->resultField()->text(), u"^1XYZ"_s);
+    QCOMPARE(window->previewLabel(1)->text(), u"XYZ"_s);
+    QCOMPARE(window->previewLabel(1)->foreColour(), Red);
+    createName(m_form);
+    QCOMPARE(window->resultField()->text(), u"^3ABC"_s);
+    QCOMPARE(window->previewLabel(1)->text(), u"ABC"_s);
+    QCOMPARE(window->previewLabel(1)->foreColour(), 0x0000FFFFu);
+}
+
+void TestPreview::byeWithARefreshPendingEndsCleanly()
+{
+    setRow(m_form, 1, u"A"_s, u"01 red"_s);
+    // Both clicks before any event is handled: the refresh is still pending at "bye".
+    button(m_form, "Command1")->click();
+    QPointer<Form2> window = existingResultWindow();
+    QPointer<Form1> main = m_form;
+    QTimer::singleShot(0, [main] { button(main, "Command2")->click(); });
+    QTimer safety;
+    safety.callOnTimeout(qApp, [] { QCoreApplication::exit(1); });
+    safety.start(10000);
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QTest::qWait(20);
+    QVERIFY(!main);
+    QVERIFY(!window);
+    QVERIFY(!existingResultWindow()); // no late tick made another one
+}
 
 void TestPreview::colours_data()
 {

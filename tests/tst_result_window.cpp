@@ -67,19 +67,20 @@ void TestResultWindow::controlsAtTheirPlaces_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
     QTest::addColumn<QString>("text");
+    QTest::addColumn<qreal>("points"); // 0: the platform's default font
 
-    QTest::newRow("copy button") << u"Command1"_s << QRect(144, 208, 89, 19)
-                                 << u"copy into file:"_s;
-    QTest::newRow("path") << u"path"_s << QRect(248, 208, 121, 19) << u"C:\\prismark.cfg"_s;
-    QTest::newRow("result field") << u"Text1"_s << QRect(8, 40, 369, 19) << QString();
+    QTest::newRow("copy button") << u"Command1"_s << QRect(144, 208, 89, 19) << u"copy into file:"_s
+                                 << 0.0;
+    QTest::newRow("path") << u"path"_s << QRect(248, 208, 121, 19) << u"C:\\prismark.cfg"_s << 0.0;
+    QTest::newRow("result field") << u"Text1"_s << QRect(8, 40, 369, 19) << QString() << 9.75;
     QTest::newRow("looks like") << u"Label3"_s << QRect(8, 104, 169, 17)
-                                << u"your name looks like:"_s;
+                                << u"your name looks like:"_s << 9.75;
     QTest::newRow("hint") << u"Label2"_s << QRect(160, 64, 217, 17)
-                          << u"dont forget the   seta name \"\""_s;
+                          << u"dont forget the   seta name \"\""_s << 8.25;
     QTest::newRow("this is your name")
-        << u"Label1"_s << QRect(8, 16, 145, 17) << u"this is your name:"_s;
-    QTest::newRow("separator") << u"Line1"_s << QRect(8, 200, 369, 1) << QString();
-    QTest::newRow("background") << u"Image2"_s << QRect(0, 0, 1080, 828) << QString();
+        << u"Label1"_s << QRect(8, 16, 145, 17) << u"this is your name:"_s << 9.75;
+    QTest::newRow("separator") << u"Line1"_s << QRect(8, 200, 369, 1) << QString() << 0.0;
+    QTest::newRow("background") << u"Image2"_s << QRect(0, 0, 1080, 828) << QString() << 0.0;
 }
 
 void TestResultWindow::controlsAtTheirPlaces()
@@ -91,6 +92,16 @@ void TestResultWindow::controlsAtTheirPlaces()
     QVERIFY(widget);
     QCOMPARE(widget->geometry(), geometry);
     QCOMPARE(widget->property("text").toString(), text);
+    QFETCH(qreal, points);
+    if (points > 0) {
+        // Lucida Console, regular, or its fixed-pitch look-alike.
+        QCOMPARE(widget->font().families().value(0), u"Lucida Console"_s);
+        QVERIFY(QFontInfo(widget->font()).fixedPitch());
+        QCOMPARE(widget->font().pointSizeF(), points);
+        QVERIFY(!widget->font().bold());
+    } else {
+        QCOMPARE(widget->font(), QApplication::font(widget));
+    }
 }
 
 void TestResultWindow::previewLabelsStackWithX1InFront()
