@@ -1,10 +1,11 @@
 #include "picture_box.h"
 
+#include <QImageReader>
 #include <QPaintEvent>
 #include <QPainter>
 
-PictureBox::PictureBox(const QPixmap &picture, QWidget *parent)
-    : QWidget(parent), m_picture(picture)
+PictureBox::PictureBox(const QString &pictureFile, QWidget *parent)
+    : QWidget(parent), m_picture(pictureFile), m_naturalSize(QImageReader(pictureFile).size())
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -20,5 +21,5 @@ void PictureBox::paintEvent(QPaintEvent *event)
     if (m_picture.isNull())
         painter.fillRect(event->rect(), toQColor(m_fill));
     else
-        painter.drawPixmap(0, 0, m_picture);
+        painter.drawPixmap(0, 0, m_picture.pixmap(m_naturalSize, devicePixelRatioF()));
 }

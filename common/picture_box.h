@@ -2,17 +2,18 @@
 
 #include "palette/colour_value.h"
 
-#include <QPixmap>
+#include <QIcon>
 #include <QWidget>
 
-// A picture at its natural size. A picture of a single colour is drawn as a fill of its
-// rectangle, which looks the same and costs no bitmap.
+// A picture at its natural size. On a dense screen it is drawn from the picture's "@2x" file
+// where there is one, so that it stays sharp. A picture of a single colour is drawn as a fill of
+// its rectangle, which looks the same and costs no bitmap.
 class PictureBox : public QWidget
 {
     Q_OBJECT
 
 public:
-    PictureBox(const QPixmap &picture, QWidget *parent);
+    PictureBox(const QString &pictureFile, QWidget *parent);
     PictureBox(ColourValue fill, QWidget *parent);
 
     ColourValue fillColour() const { return m_fill; }
@@ -21,6 +22,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QPixmap m_picture;
+    QIcon m_picture; // QIcon finds the "@2x" file and picks it by the device pixel ratio
+    QSize m_naturalSize;
     ColourValue m_fill = 0;
 };

@@ -8,8 +8,6 @@
 #include "form1_layout.h"
 #include "palette/palette.h"
 
-#include <QPixmap>
-
 using namespace Qt::StringLiterals;
 using namespace Form1Layout;
 
@@ -69,8 +67,7 @@ void addBackPictures(QWidget *form)
 {
     placePicture(new PictureBox(BackgroundPictureColour, form), u"Image2"_s,
                  Form1Layout::BackgroundPicture);
-    placePicture(new PictureBox(QPixmap(u":/prismark/logo_large.bmp"_s), form), u"Image1"_s,
-                 LargeLogo);
+    placePicture(new PictureBox(u":/prismark/logo_large.bmp"_s, form), u"Image1"_s, LargeLogo);
 }
 
 void addLegend(QWidget *form)
@@ -101,8 +98,8 @@ void addFrontDecoration(QWidget *form)
     addColourLabel(form, u"Label47"_s, Maker::CreditLine, creditFont, CreditLine)
         ->setToolTip(Maker::ContactAddress);
     addColourLabel(form, u"Label48"_s, Maker::Site, creditFont, WebAddress);
-    auto *smallLogo = placePicture(new PictureBox(QPixmap(u":/prismark/logo_small.bmp"_s), form),
-                                   u"Image29"_s, SmallLogo);
+    auto *smallLogo =
+        placePicture(new PictureBox(u":/prismark/logo_small.bmp"_s, form), u"Image29"_s, SmallLogo);
     smallLogo->setToolTip(u"Version 1.01a"_s);
 }
 

@@ -18,21 +18,25 @@ spectrum_word() { # width height pointsize text output
         -background "$slate" -alpha remove -alpha off "$out"
 }
 
-logo() { # width height word-size tagline tagline-size output
-    local w=$1 h=$2 size=$3 tag=$4 tagsize=$5 out=$6
+logo() { # scale width height word-size tagline tagline-size output; sizes at scale 1
+    local x=$1 w=$(($2 * $1)) h=$(($3 * $1)) size=$(($4 * $1)) tag=$5 tagsize=$(($6 * $1)) out=$7
     local tmp
     tmp=$(mktemp -d)
     spectrum_word "$w" "$((h * 2 / 3))" "$size" PRISMARK "$tmp/word.png"
     convert -size "${w}x${h}" "xc:$slate" \
-        "$tmp/word.png" -gravity north -geometry +0+2 -composite \
+        "$tmp/word.png" -gravity north -geometry "+0+$((2 * x))" -composite \
         -font DejaVu-Sans -pointsize "$tagsize" -fill 'rgb(200,200,200)' \
-        -gravity south -annotate +0+4 "$tag" \
+        -gravity south -annotate "+0+$((4 * x))" "$tag" \
         -type TrueColor "BMP3:$out"
     rm -r "$tmp"
 }
 
-logo 262 96 42 'coloured names for SoF2 Double Helix' 11 logo_large.bmp
-logo 150 45 24 'name colours' 9 logo_small.bmp
+# Each logo also at twice the size, which Qt picks on dense screens (125 % and up).
+for scale in 1 2; do
+    suffix=$([ "$scale" = 2 ] && echo @2x || true)
+    logo "$scale" 262 96 42 'coloured names for SoF2 Double Helix' 11 "logo_large$suffix.bmp"
+    logo "$scale" 150 45 24 'name colours' 9 "logo_small$suffix.bmp"
+done
 
 # The icon: a white beam entering a glass prism and leaving it as a spectrum.
 for size in 16 24 32 48 64 128 256; do
