@@ -9,7 +9,7 @@ packages=(cmake g++ ninja-build qt6-base-dev fonts-dejavu-core)
 case "${1:-run}" in
 test)
     packages+=(xvfb xauth xdotool imagemagick python3-xlib x11-utils xclip desktop-file-utils
-               dpkg-dev file at-spi2-core python3-pyatspi dbus-x11 openbox)
+               dpkg-dev file at-spi2-core python3-pyatspi dbus-x11 openbox appstream)
     ;;
 windows)
     packages+=(qt6-base-dev-tools dpkg-dev g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64

@@ -26,6 +26,10 @@ for side in 16 24 32 48 64 128 256; do
     file "$icon" | grep -q "${side} x ${side}" || fail "the ${side}x${side} icon has another size"
 done
 desktop-file-validate "$desktop" || fail "the desktop entry is not valid"
+metainfo=$root/usr/share/metainfo/org.example.pmk.prismark.metainfo.xml
+[ -f "$metainfo" ] || fail "no AppStream metainfo"
+appstreamcli validate --no-net "$metainfo" >/dev/null || fail "the metainfo is not valid"
+grep -q "MIT License" "$root/usr/share/doc/prismark/copyright" || fail "no MIT licence"
 dpkg-query --root="$root" -W -f='${Status}' prismark | grep -q "install ok installed" \
     || fail "dpkg does not list the package as installed"
 
