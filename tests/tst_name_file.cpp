@@ -1,6 +1,9 @@
 #include "common/line_field.h"
 #include "main_window/form1.h"
 #include "result_window/ansi_encoding.h"
+#ifdef Q_OS_WIN
+#include "result_window/ansi_code_page.h"
+#endif
 #include "result_window/form2.h"
 #include "result_window/lost_characters_notice.h"
 #include "result_window/name_file.h"
@@ -70,6 +73,8 @@ private slots:
     void stampFormats_data();
     void stampFormats();
     void windows1252MatchesIconv();
+    void windowsCodePagesNeverBestFit_data();
+    void windowsCodePagesNeverBestFit();
     void lostCharacters_data();
     void lostCharacters();
     void lostCharactersNotice_data();
@@ -174,6 +179,34 @@ void TestNameFile::windows1252MatchesIconv()
     iconv_close(converter);
 #else
     QSKIP("iconv is compared on Linux only");
+#endif
+}
+
+void TestNameFile::windowsCodePagesNeverBestFit_data()
+{
+    QTest::addColumn<uint>("codePage");
+    QTest::addColumn<QString>("character");
+    QTest::addColumn<QByteArray>("bytes"); // empty: the code page cannot hold it
+
+    QTest::newRow("Cyrillic in 1251") << 1251u << u"ж"_s << QByteArray("\xE6");
+    QTest::newRow("é in 1251, not e") << 1251u << u"é"_s << QByteArray();
+    QTest::newRow("ő in 1252, not o") << 1252u << u"ő"_s << QByteArray();
+    QTest::newRow("Ā in 1252, not A") << 1252u << u"\u0100"_s << QByteArray();
+    QTest::newRow("€ in 1252") << 1252u << u"€"_s << QByteArray("\x80");
+    QTest::newRow("a CJK character in 932, two bytes") << 932u << u"日"_s << QByteArray("\x93\xFA");
+}
+
+// Windows itself maps a character that a code page lacks to a look-alike unless told not to.
+void TestNameFile::windowsCodePagesNeverBestFit()
+{
+#ifdef Q_OS_WIN
+    QFETCH(uint, codePage);
+    QFETCH(QString, character);
+    QFETCH(QByteArray, bytes);
+    const std::optional<QByteArray> encoded = codePageBytes(codePage, character);
+    QCOMPARE(encoded.value_or(QByteArray()), bytes);
+#else
+    QSKIP("Windows' code pages are there on Windows only");
 #endif
 }
 
