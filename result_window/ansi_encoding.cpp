@@ -21,20 +21,21 @@ constexpr std::array<char16_t, 32> HighControlRange{
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178, // 98..9F
 };
 
-std::optional<QByteArray> windows1252Bytes(char32_t c)
+std::optional<char> windows1252Byte(char32_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return QByteArray(1, char(c));
+        return char(c);
     for (std::size_t i = 0; i < HighControlRange.size(); ++i) {
         if (HighControlRange[i] != 0 && HighControlRange[i] == c)
-            return QByteArray(1, char(0x80 + i));
+            return char(0x80 + i);
     }
     return std::nullopt;
 }
 
 // Walks the text by characters; a surrogate pair is one character, and so is a lone surrogate,
-// which no code page holds.
-template <typename BytesOf> AnsiText encode(QStringView text, BytesOf bytesOf)
+// which no code page holds. `append(bytes, code, character)` appends the character's bytes and
+// says whether the code page holds it.
+template <typename Append> AnsiText encode(QStringView text, Append append)
 {
     AnsiText result;
     result.bytes.reserve(text.size());
@@ -49,12 +50,9 @@ template <typename BytesOf> AnsiText encode(QStringView text, BytesOf bytesOf)
             length == 2 ? QChar::surrogateToUcs4(unit, text[i + 1]) : char32_t(unit.unicode());
         i += length - 1;
 
-        const std::optional<QByteArray> bytes =
-            unit.isSurrogate() && length == 1 ? std::nullopt : bytesOf(code, character);
-        if (bytes) {
-            result.bytes += *bytes;
+        const bool lone = unit.isSurrogate() && length == 1;
+        if (!lone && append(result.bytes, code, character))
             continue;
-        }
         result.bytes += '?';
         if (!seenLost.contains(code)) {
             seenLost.insert(code);
@@ -68,7 +66,12 @@ template <typename BytesOf> AnsiText encode(QStringView text, BytesOf bytesOf)
 
 AnsiText toWindows1252(QStringView text)
 {
-    return encode(text, [](char32_t code, QStringView) { return windows1252Bytes(code); });
+    return encode(text, [](QByteArray &bytes, char32_t code, QStringView) {
+        const std::optional<char> byte = windows1252Byte(code);
+        if (byte)
+            bytes += *byte;
+        return byte.has_value();
+    });
 }
 
 AnsiText toAnsi(QStringView text)
@@ -78,8 +81,11 @@ AnsiText toAnsi(QStringView text)
     constexpr unsigned int Windows1252 = 1252, Utf8 = 65001;
     const unsigned int codePage = ansiCodePage();
     if (codePage != Windows1252 && codePage != Utf8)
-        return encode(text, [codePage](char32_t, QStringView character) {
-            return codePageBytes(codePage, character);
+        return encode(text, [codePage](QByteArray &bytes, char32_t, QStringView character) {
+            const std::optional<QByteArray> encoded = codePageBytes(codePage, character);
+            if (encoded)
+                bytes += *encoded;
+            return encoded.has_value();
         });
 #endif
     return toWindows1252(text);
