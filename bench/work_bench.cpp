@@ -4,9 +4,9 @@
 #include "main_window/form1.h"
 #include "main_window/name_composer.h"
 #include "main_window/program.h"
-#include "result_window/clock.h"
+#include "name_file/clock.h"
+#include "name_file/name_file.h"
 #include "result_window/form2.h"
-#include "result_window/name_file.h"
 #include "result_window/preview_refresh.h"
 #include "result_window/result_window_instance.h"
 

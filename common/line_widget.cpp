@@ -1,5 +1,7 @@
 #include "line_widget.h"
 
+#include "twips.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -11,4 +13,12 @@ LineWidget::LineWidget(QWidget *parent, ColourValue colour) : QWidget(parent), m
 void LineWidget::paintEvent(QPaintEvent *event)
 {
     QPainter(this).fillRect(event->rect(), toQColor(m_colour));
+}
+
+LineWidget *addLine(QWidget *form, const QString &name, const TwipLine &where)
+{
+    auto *line = new LineWidget(form);
+    line->setObjectName(name);
+    line->setGeometry(toPixels(where));
+    return line;
 }

@@ -20,3 +20,9 @@ protected:
 private:
     ColourValue m_colour;
 };
+
+struct TwipLine;
+
+// A new line on `form` in the window-text colour, named and placed; it lies in front of the form's
+// earlier children.
+LineWidget *addLine(QWidget *form, const QString &name, const TwipLine &where);

@@ -1,5 +1,7 @@
 #include "picture_box.h"
 
+#include "twips.h"
+
 #include <QImageReader>
 #include <QPaintEvent>
 #include <QPainter>
@@ -22,4 +24,26 @@ void PictureBox::paintEvent(QPaintEvent *event)
         painter.fillRect(event->rect(), toQColor(m_fill));
     else
         painter.drawPixmap(0, 0, m_picture.pixmap(m_naturalSize, devicePixelRatioF()));
+}
+
+namespace {
+
+PictureBox *place(PictureBox *picture, const QString &name, const TwipRect &where)
+{
+    picture->setObjectName(name);
+    picture->setGeometry(toPixels(where));
+    return picture;
+}
+
+} // namespace
+
+PictureBox *addPicture(QWidget *form, const QString &name, const QString &pictureFile,
+                       const TwipRect &where)
+{
+    return place(new PictureBox(pictureFile, form), name, where);
+}
+
+PictureBox *addPicture(QWidget *form, const QString &name, ColourValue fill, const TwipRect &where)
+{
+    return place(new PictureBox(fill, form), name, where);
 }

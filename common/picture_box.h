@@ -26,3 +26,13 @@ private:
     QSize m_naturalSize;
     ColourValue m_fill = 0;
 };
+
+struct TwipRect;
+
+// A new picture on `form` from `pictureFile`, named and placed; it lies in front of the form's
+// earlier children.
+PictureBox *addPicture(QWidget *form, const QString &name, const QString &pictureFile,
+                       const TwipRect &where);
+
+// The same for a picture of the single colour `fill`.
+PictureBox *addPicture(QWidget *form, const QString &name, ColourValue fill, const TwipRect &where);

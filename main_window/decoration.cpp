@@ -45,37 +45,21 @@ ColourValue numberColourOn(ColourValue swatch)
                : Black;
 }
 
-PictureBox *placePicture(PictureBox *picture, const QString &name, TwipRect where)
-{
-    picture->setObjectName(name);
-    picture->setGeometry(toPixels(where));
-    return picture;
-}
-
-void addLine(QWidget *form, const QString &name, TwipLine where)
-{
-    auto *line = new LineWidget(form);
-    line->setObjectName(name);
-    line->setGeometry(toPixels(where));
-}
-
 } // namespace
 
 namespace Decoration {
 
 void addBackPictures(QWidget *form)
 {
-    placePicture(new PictureBox(BackgroundPictureColour, form), u"Image2"_s,
-                 Form1Layout::BackgroundPicture);
-    placePicture(new PictureBox(u":/prismark/logo_large.bmp"_s, form), u"Image1"_s, LargeLogo);
+    addPicture(form, u"Image2"_s, BackgroundPictureColour, Form1Layout::BackgroundPicture);
+    addPicture(form, u"Image1"_s, u":/prismark/logo_large.bmp"_s, LargeLogo);
 }
 
 void addLegend(QWidget *form)
 {
     const QFont numberFont = Fonts::microsoftSansSerif(8.25);
     for (int cell = 0; cell < PaletteSize; ++cell) {
-        placePicture(new PictureBox(Legend[cell].swatch, form), u"Image%1"_s.arg(cell + 3),
-                     legendSwatch(cell));
+        addPicture(form, u"Image%1"_s.arg(cell + 3), Legend[cell].swatch, legendSwatch(cell));
         ColourLabel *number =
             addColourLabel(form, u"Label%1"_s.arg(cell + 21), QString::number(cell + 1), numberFont,
                            legendNumber(cell));
@@ -98,9 +82,8 @@ void addFrontDecoration(QWidget *form)
     addColourLabel(form, u"Label47"_s, Maker::CreditLine, creditFont, CreditLine)
         ->setToolTip(Maker::ContactAddress);
     addColourLabel(form, u"Label48"_s, Maker::Site, creditFont, WebAddress);
-    auto *smallLogo =
-        placePicture(new PictureBox(u":/prismark/logo_small.bmp"_s, form), u"Image29"_s, SmallLogo);
-    smallLogo->setToolTip(u"Version 1.01a"_s);
+    addPicture(form, u"Image29"_s, u":/prismark/logo_small.bmp"_s, SmallLogo)
+        ->setToolTip(u"Version 1.01a"_s);
 }
 
 } // namespace Decoration

@@ -1,6 +1,5 @@
 #include "form2.h"
 
-#include "clock.h"
 #include "common/colour_label.h"
 #include "common/fonts.h"
 #include "common/line_field.h"
@@ -11,7 +10,8 @@
 #include "common/window_placement.h"
 #include "form2_layout.h"
 #include "lost_characters_notice.h"
-#include "name_file.h"
+#include "name_file/clock.h"
+#include "name_file/name_file.h"
 
 #include <QPushButton>
 
@@ -46,15 +46,11 @@ Form2::Form2(QWidget *parent)
     centreOnScreen(this);
 
     // Children are created back to front: each one is stacked in front of those before it.
-    auto *background = new PictureBox(BackgroundPictureColour, this);
-    background->setObjectName(u"Image2"_s);
-    background->setGeometry(toPixels(BackgroundPicture));
+    addPicture(this, u"Image2"_s, BackgroundPictureColour, BackgroundPicture);
 
     const QFont captionFont = Fonts::lucidaConsole(9.75);
     addColourLabel(this, u"Label1"_s, u"this is your name:"_s, captionFont, NameCaption);
-    auto *line = new LineWidget(this);
-    line->setObjectName(u"Line1"_s);
-    line->setGeometry(toPixels(Separator));
+    addLine(this, u"Line1"_s, Separator);
     addColourLabel(this, u"Label2"_s, u"dont forget the   seta name \"\""_s,
                    Fonts::lucidaConsole(8.25), Hint)
         ->setForeColour(0x000000FF);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "result_window/clock.h"
+#include "name_file/clock.h"
 
 #include <QDateTime>
 #include <QImage>

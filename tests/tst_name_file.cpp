@@ -1,14 +1,14 @@
 #include "common/line_field.h"
 #include "main_window/form1.h"
-#include "result_window/ansi_encoding.h"
+#include "name_file/ansi_encoding.h"
 #ifdef Q_OS_WIN
-#include "result_window/ansi_code_page.h"
+#include "name_file/ansi_code_page.h"
 #endif
+#include "name_file/name_file.h"
+#include "name_file/windows_device_name.h"
 #include "result_window/form2.h"
 #include "result_window/lost_characters_notice.h"
-#include "result_window/name_file.h"
 #include "result_window/result_window_instance.h"
-#include "result_window/windows_device_name.h"
 #include "test_support.h"
 
 #include <QDir>
