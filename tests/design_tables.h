@@ -36,24 +36,38 @@ struct LegendRow
 {
     int left, top;             // twips; the swatch is 225 and the number label 255 square
     unsigned int swatchColour; // 0x00BBGGRR
+    unsigned int numberColour; // black or white, whichever reads better on the swatch
     const char16_t *toolTip;
 };
 
 // Cell n is row n - 1; its number label is Label(20 + n), its swatch Image(2 + n).
 inline const std::array<LegendRow, 26> Legend{{
-    {480, 2160, 0x001A1CF7, u"^1   red"},         {840, 2160, 0x007EBFAA, u"^2  olivegreen"},
-    {1200, 2160, 0x0023FBFA, u"^3  yellow"},      {1560, 2160, 0x00E75151, u"^4  MidnightBlue"},
-    {480, 2520, 0x00E4ED1B, u"^5  cyan"},         {840, 2520, 0x00D70DDC, u"^6  pink"},
-    {1200, 2520, 0x00FFFFFF, u"^7  white"},       {1560, 2520, 0x00438DC5, u"^b  orange"},
-    {480, 2880, 0x00904397, u"^c  redorange"},    {840, 2880, 0x00A58665, u"^d  dodgerblue"},
-    {1200, 2880, 0x00720DAF, u"^e  deeppink"},    {1560, 2880, 0x00435038, u"^f  skyblue"},
-    {480, 3240, 0x0023BB68, u"^g  limegreen"},    {840, 3240, 0x007D4124, u"^i  steelblue"},
-    {1200, 3240, 0x000D7F39, u"^j  lightgreen"},  {1560, 3240, 0x00749FB4, u"^k  moccasin"},
-    {480, 3600, 0x00B2AF90, u"^l  lightblue"},    {840, 3600, 0x00432B4E, u"^m  magenta"},
-    {1200, 3600, 0x00255844, u"^n  forestgreen"}, {1560, 3600, 0x001F2C3A, u"^o  lightpink"},
-    {480, 3960, 0x0081879A, u"^q  whitepink"},    {840, 3960, 0x00231F24, u"^u  purple"},
-    {1200, 3960, 0x00000000, u"^w  black"},       {1560, 3960, 0x00223326, u"^y  lightblue"},
-    {480, 4320, 0x00154765, u"^z  darkorange"},   {840, 4320, 0x0043302D, u"^-  darkgray"},
+    {480, 2160, 0x001A1CF7, 0x00000000, u"^1   red"},
+    {840, 2160, 0x007EBFAA, 0x00000000, u"^2  olivegreen"},
+    {1200, 2160, 0x0023FBFA, 0x00000000, u"^3  yellow"},
+    {1560, 2160, 0x00E75151, 0x00FFFFFF, u"^4  MidnightBlue"},
+    {480, 2520, 0x00E4ED1B, 0x00000000, u"^5  cyan"},
+    {840, 2520, 0x00D70DDC, 0x00000000, u"^6  pink"},
+    {1200, 2520, 0x00FFFFFF, 0x00000000, u"^7  white"},
+    {1560, 2520, 0x00438DC5, 0x00000000, u"^b  orange"},
+    {480, 2880, 0x00904397, 0x00FFFFFF, u"^c  redorange"},
+    {840, 2880, 0x00A58665, 0x00000000, u"^d  dodgerblue"},
+    {1200, 2880, 0x00720DAF, 0x00FFFFFF, u"^e  deeppink"},
+    {1560, 2880, 0x00435038, 0x00FFFFFF, u"^f  skyblue"},
+    {480, 3240, 0x0023BB68, 0x00000000, u"^g  limegreen"},
+    {840, 3240, 0x007D4124, 0x00FFFFFF, u"^i  steelblue"},
+    {1200, 3240, 0x000D7F39, 0x00FFFFFF, u"^j  lightgreen"},
+    {1560, 3240, 0x00749FB4, 0x00000000, u"^k  moccasin"},
+    {480, 3600, 0x00B2AF90, 0x00000000, u"^l  lightblue"},
+    {840, 3600, 0x00432B4E, 0x00FFFFFF, u"^m  magenta"},
+    {1200, 3600, 0x00255844, 0x00FFFFFF, u"^n  forestgreen"},
+    {1560, 3600, 0x001F2C3A, 0x00FFFFFF, u"^o  lightpink"},
+    {480, 3960, 0x0081879A, 0x00000000, u"^q  whitepink"},
+    {840, 3960, 0x00231F24, 0x00FFFFFF, u"^u  purple"},
+    {1200, 3960, 0x00000000, 0x00FFFFFF, u"^w  black"},
+    {1560, 3960, 0x00223326, 0x00FFFFFF, u"^y  lightblue"},
+    {480, 4320, 0x00154765, 0x00FFFFFF, u"^z  darkorange"},
+    {840, 4320, 0x0043302D, 0x00FFFFFF, u"^-  darkgray"},
 }};
 
 inline QString str(const char16_t *text)

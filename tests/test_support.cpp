@@ -7,26 +7,20 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
-
-#include <cmath>
 
 namespace TestSupport {
 
-Form1 *startMainWindow()
+void MainWindowTest::init()
 {
-    Form1 *form = StartProgram();
-    form->activateWindow();
-    if (!QTest::qWaitForWindowActive(form))
-        qWarning("the main window did not become active");
-    return form;
+    m_form = StartProgram();
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form));
 }
 
-void discardWindows()
+void MainWindowTest::cleanup()
 {
     // Collected first: deleting a window deletes the popups that the list also holds.
     QList<QPointer<QWidget>> ours;
@@ -37,6 +31,7 @@ void discardWindows()
     }
     for (const QPointer<QWidget> &window : ours)
         delete window.get();
+    m_form = nullptr;
 }
 
 QComboBox *colourList(Form1 *form, int row)
@@ -49,9 +44,9 @@ QLineEdit *partText(Form1 *form, int row)
     return form->partRows().at(row - 1).text;
 }
 
-QPushButton *button(QWidget *form, const char *name)
+QPushButton *button(QWidget *window, const char *name)
 {
-    return form->findChild<QPushButton *>(QString::fromLatin1(name));
+    return window->findChild<QPushButton *>(QString::fromLatin1(name));
 }
 
 void setRow(Form1 *form, int row, const QString &text, const QString &listText)
@@ -85,17 +80,13 @@ Form2 *existingResultWindow()
     return nullptr;
 }
 
-double contrast(const QColor &a, const QColor &b)
+int runProgram()
 {
-    const auto luminance = [](const QColor &c) {
-        const auto channel = [](int value) {
-            const double v = value / 255.0;
-            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
-    };
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    QTimer safety;
+    safety.setSingleShot(true);
+    safety.callOnTimeout(qApp, [] { QCoreApplication::exit(1); });
+    safety.start(10000);
+    return QCoreApplication::exec();
 }
 
 QImage render(QWidget *widget)
@@ -105,29 +96,40 @@ QImage render(QWidget *widget)
     return image;
 }
 
-QObject *answerNextMessageBox(std::function<void(QMessageBox *)> answer)
+int countPixels(const QImage &image, const QRect &area, QRgb colour)
 {
-    auto *poll = new QTimer(qApp);
-    poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer = std::move(answer)] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            poll->stop();
-            poll->deleteLater();
-            answer(box);
-        }
-    });
-    poll->start();
-    return poll;
+    return countPixels(image, area, [colour](QRgb pixel) { return pixel == colour; });
 }
 
-FixedClock::FixedClock(QDateTime now, bool movesOn) : m_now(std::move(now)), m_movesOn(movesOn) {}
-
-QDateTime FixedClock::now() const
+int countPixels(const QImage &image, const QRect &area, const std::function<bool(QRgb)> &matches)
 {
-    const QDateTime reading = m_now;
-    if (m_movesOn)
-        m_now = m_now.addSecs(1);
-    return reading;
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += matches(image.pixel(x, y));
+    return count;
+}
+
+MessageBoxAnswerer::MessageBoxAnswerer(std::function<void(QMessageBox *)> whileShown)
+{
+    m_poll.setInterval(10);
+    m_poll.callOnTimeout([this, whileShown = std::move(whileShown)] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        m_poll.stop();
+        m_text = box->text();
+        m_icon = box->icon();
+        m_buttonCount = int(box->buttons().size());
+        if (whileShown)
+            whileShown(box);
+        if (QAbstractButton *ok = box->button(QMessageBox::Ok))
+            QTest::mouseClick(ok, Qt::LeftButton);
+        else
+            box->reject();
+        m_answered = true;
+    });
+    m_poll.start();
 }
 
 } // namespace TestSupport

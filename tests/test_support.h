@@ -1,32 +1,40 @@
 #pragma once
 
-#include "name_file/clock.h"
-
-#include <QDateTime>
 #include <QImage>
 #include <QList>
+#include <QMessageBox>
 #include <QMetaType>
+#include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 
 class Form1;
 class Form2;
 class QComboBox;
-class QMessageBox;
 class QLineEdit;
 class QPushButton;
 
 namespace TestSupport {
 
-// A main window as the program starts it, shown and active.
-Form1 *startMainWindow();
-// Deletes both windows, so that each test starts from a fresh program state.
-void discardWindows();
+// A QtTest class whose every test starts with the main window as the program shows it (shown,
+// active, the focus in the first list) and ends with every window of the program gone.
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+protected:
+    Form1 *m_form = nullptr;
+
+private slots:
+    void init();
+    void cleanup();
+};
 
 QComboBox *colourList(Form1 *form, int row); // row 1 to 10
 QLineEdit *partText(Form1 *form, int row);   // row 1 to 10
-QPushButton *button(QWidget *form, const char *name);
+QPushButton *button(QWidget *window, const char *name);
 
 // Sets row `row` as the user would leave it: the text typed, the list text picked or typed.
 void setRow(Form1 *form, int row, const QString &text, const QString &listText);
@@ -47,26 +55,35 @@ Form2 *createName(Form1 *form);
 // Whether a result window exists, shown or not.
 Form2 *existingResultWindow();
 
+// Runs the program's event loop, as main() does, until the program ends it; returns its exit
+// code, or 1 where it has not ended within ten seconds.
+int runProgram();
+
 QImage render(QWidget *widget);
 
-// The WCAG contrast ratio of two colours, computed here independently of the program.
-double contrast(const QColor &a, const QColor &b);
+// How many pixels of `area` in `image` are `colour`, or match `matches`.
+int countPixels(const QImage &image, const QRect &area, QRgb colour);
+int countPixels(const QImage &image, const QRect &area, const std::function<bool(QRgb)> &matches);
 
-// Waits in the background for the next modal message box and hands it to `answer` once it shows,
-// which must close it. Deleting the returned waiter stops the wait.
-QObject *answerNextMessageBox(std::function<void(QMessageBox *)> answer);
-
-// A clock that shows a fixed moment. With `movesOn`, every reading moves it on by a second
-// afterwards, as a real clock does between two readings.
-class FixedClock : public Clock
+// Answers the next modal message box of the program. Once the box shows, it is read, `whileShown`
+// (where given) may work with it, and then OK is clicked, whatever `whileShown` did. Compare what
+// was read once the box is gone. The answerer stops waiting when it is destroyed.
+class MessageBoxAnswerer
 {
 public:
-    explicit FixedClock(QDateTime now, bool movesOn = false);
-    QDateTime now() const override;
+    explicit MessageBoxAnswerer(std::function<void(QMessageBox *)> whileShown = {});
+
+    bool answered() const { return m_answered; }
+    const QString &text() const { return m_text; }
+    QMessageBox::Icon icon() const { return m_icon; }
+    int buttonCount() const { return m_buttonCount; }
 
 private:
-    mutable QDateTime m_now;
-    bool m_movesOn;
+    QTimer m_poll;
+    bool m_answered = false;
+    QString m_text;
+    QMessageBox::Icon m_icon = QMessageBox::NoIcon;
+    int m_buttonCount = 0;
 };
 
 } // namespace TestSupport

@@ -36,14 +36,11 @@ QStringList labelledBy(QObject *object)
 
 } // namespace
 
-class TestAccessibility : public QObject
+class TestAccessibility : public MainWindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { m_form = startMainWindow(); }
-    void cleanup() { discardWindows(); }
-
     void partRowsHaveTwentyNames();
     void resultWindowFieldsAreNamed();
     void previewTellsColoursInWords_data();
@@ -51,9 +48,6 @@ private slots:
     void previewDescriptionChangesOnlyWithARefresh();
     void legendCellsTellCodeAndColour_data();
     void legendCellsTellCodeAndColour();
-
-private:
-    Form1 *m_form = nullptr;
 };
 
 void TestAccessibility::partRowsHaveTwentyNames()

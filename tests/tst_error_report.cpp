@@ -56,7 +56,7 @@ protected:
 
 } // namespace
 
-class TestErrorReport : public QObject
+class TestErrorReport : public MainWindowTest
 {
     Q_OBJECT
 
@@ -86,36 +86,27 @@ void TestErrorReport::failureIsReportedAndEndsTheProgram()
     QFETCH(std::function<void()>, fail);
     QFETCH(QString, named);
 
-    QPointer<Form1> main = startMainWindow();
-    createName(main);
-    QPointer<Form2> result = existingResultWindow();
+    QPointer<Form1> main = m_form;
+    QPointer<Form2> result = createName(main);
     QVERIFY(result);
 
-    QString reportText;
-    int reportButtons = 0;
-    answerNextMessageBox([&](QMessageBox *box) {
-        reportText = box->text();
-        reportButtons = box->buttons().size();
-        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-    });
-
+    MessageBoxAnswerer report;
     FailingWidget failing(fail);
     QCoreApplication::postEvent(&failing, new QEvent(FailingWidget::failEvent()));
-    QTimer safety;
-    safety.callOnTimeout(qApp, [] { QCoreApplication::exit(1); });
-    safety.start(10000);
     // The program's own event loop: the report must end it.
-    QCOMPARE(QCoreApplication::exec(), 0);
+    QCOMPARE(runProgram(), 0);
 
-    QVERIFY2(reportText.contains(named), qPrintable(reportText));
-    QCOMPARE(reportButtons, 1);
+    QVERIFY(report.answered());
+    QVERIFY2(report.text().contains(named), qPrintable(report.text()));
+    QCOMPARE(report.icon(), QMessageBox::Critical);
+    QCOMPARE(report.buttonCount(), 1);
     QVERIFY(!main);
     QVERIFY(!result);
 }
 
 void TestErrorReport::failingRefreshKeepsItsReportUntilDismissed()
 {
-    QPointer<Form1> main = startMainWindow();
+    QPointer<Form1> main = m_form;
     setRow(main, 1, u"XYZ"_s, u"01 red"_s);
     // The click starts the preview timer; with its window gone, the tick must make a new one,
     // and that fails.
@@ -125,26 +116,20 @@ void TestErrorReport::failingRefreshKeepsItsReportUntilDismissed()
     qApp->installEventFilter(&failure);
 
     QPointer<QTimer> timer = main->findChild<QTimer *>(u"Timer1"_s);
-    QString reportText;
     bool tickPending = true;
     bool stayedUp = false;
-    answerNextMessageBox([&](QMessageBox *box) {
-        reportText = box->text();
+    MessageBoxAnswerer report([&](QMessageBox *box) {
         // No further tick may come while the report is up: it would fail again and end the
         // program under the user's eyes. A user takes a while to read the report.
         tickPending = timer && timer->isActive();
         QTest::qWait(100);
         stayedUp = box->isVisible() && QApplication::activeModalWidget() == box;
-        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
     });
-    QTimer safety;
-    safety.callOnTimeout(qApp, [] { QCoreApplication::exit(1); });
-    safety.start(10000);
-    const int exitCode = QCoreApplication::exec();
+    const int exitCode = runProgram();
     qApp->removeEventFilter(&failure);
 
     QCOMPARE(exitCode, 0);
-    QVERIFY2(reportText.contains(u"Out of memory."_s), qPrintable(reportText));
+    QVERIFY2(report.text().contains(u"Out of memory."_s), qPrintable(report.text()));
     QVERIFY(!tickPending);
     QVERIFY(stayedUp);
     QVERIFY(!main);
@@ -171,19 +156,20 @@ void TestErrorReport::messageTextCanBeCopied()
         u"The name file could not be written.\n\nPath: /tmp/ä/x.cfg\nReason: Is a directory"_s;
     QGuiApplication::clipboard()->clear();
     QString copied;
-    answerNextMessageBox([&](QMessageBox *box) {
-        auto *label = box->findChild<QLabel *>(u"qt_msgbox_label"_s);
-        QVERIFY(label);
+    MessageBoxAnswerer box([&copied](QMessageBox *shown) {
+        auto *label = shown->findChild<QLabel *>(u"qt_msgbox_label"_s);
+        if (!label)
+            return;
         QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
         QTest::keyClick(label, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(label, Qt::Key_C, Qt::ControlModifier);
         copied = QGuiApplication::clipboard()->text();
-        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
     });
     if (error)
         ShowErrorReport(message);
     else
         ShowNotice(message);
+    QVERIFY(box.answered());
     QCOMPARE(copied, message);
 }
 

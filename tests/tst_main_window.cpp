@@ -15,14 +15,11 @@
 using namespace Qt::StringLiterals;
 using namespace TestSupport;
 
-class TestMainWindow : public QObject
+class TestMainWindow : public MainWindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { m_form = startMainWindow(); }
-    void cleanup() { discardWindows(); }
-
     void windowAtStart();
     void everyListAtStart();
     void rowsAtTheirPlaces_data();
@@ -39,9 +36,6 @@ private slots:
     void enterAndEscapeDoNothing_data();
     void enterAndEscapeDoNothing();
     void resizingMovesNothing();
-
-private:
-    Form1 *m_form = nullptr;
 };
 
 void TestMainWindow::windowAtStart()

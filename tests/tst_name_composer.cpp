@@ -13,14 +13,11 @@
 using namespace Qt::StringLiterals;
 using namespace TestSupport;
 
-class TestNameComposer : public QObject
+class TestNameComposer : public MainWindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init() { m_form = startMainWindow(); }
-    void cleanup() { discardWindows(); }
-
     void everyColourWritesItsCode_data();
     void everyColourWritesItsCode();
     void composes_data();
@@ -30,9 +27,6 @@ private slots:
     void startsThePreviewTimer();
     void afterCloseAFreshWindowGetsTheName();
     void nothingIsCutFromALongName();
-
-private:
-    Form1 *m_form = nullptr;
 };
 
 void TestNameComposer::everyColourWritesItsCode_data()

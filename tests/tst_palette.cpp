@@ -1,5 +1,4 @@
 #include "palette/palette.h"
-#include "test_support.h"
 
 #include <QGuiApplication>
 #include <QPalette>
@@ -25,7 +24,8 @@ private slots:
     void listTextClass();
     void paintColour_data();
     void paintColour();
-    void greyReadsOnTheBackground();
+    void contrastRatio_data();
+    void contrastRatio();
 };
 
 // Catches a mistyped row: the order, the label format and the uniqueness the lookups rely on.
@@ -112,6 +112,9 @@ void TestPalette::paintColour_data()
     QTest::newRow("mixed") << 0x000080FFu << QColor(255, 128, 0);
     QTest::newRow("black") << 0x00000000u << QColor(0, 0, 0);
     QTest::newRow("desktop is a fixed colour") << 0x80000001u << QColor(30, 144, 255);
+    // Both lie on the dark background picture, where this grey reads at about 8:1.
+    QTest::newRow("label text is light grey") << 0x80000012u << QColor(200, 200, 200);
+    QTest::newRow("lines are light grey") << 0x80000008u << QColor(200, 200, 200);
     QTest::newRow("highlight follows the application palette")
         << 0x8000000Du << QGuiApplication::palette().color(QPalette::Highlight);
 }
@@ -123,15 +126,32 @@ void TestPalette::paintColour()
     QCOMPARE(toQColor(value), expected);
 }
 
-// Label text and lines sit on the dark background picture: they must be readable there.
-void TestPalette::greyReadsOnTheBackground()
+void TestPalette::contrastRatio_data()
 {
-    const QColor background = toQColor(BackgroundPictureColour);
-    QCOMPARE(background, QColor(42, 44, 64));
-    for (ColourValue value : {SystemColour::ButtonText, SystemColour::WindowText}) {
-        const double contrast = TestSupport::contrast(toQColor(value), background);
-        QVERIFY2(contrast >= 4.5, qPrintable(QString::number(contrast)));
-    }
+    QTest::addColumn<QColor>("a");
+    QTest::addColumn<QColor>("b");
+    QTest::addColumn<double>("ratio"); // to two decimals
+
+    QTest::newRow("black on white") << QColor(0, 0, 0) << QColor(255, 255, 255) << 21.0;
+    QTest::newRow("white on black, the same") << QColor(255, 255, 255) << QColor(0, 0, 0) << 21.0;
+    QTest::newRow("a colour on itself") << QColor(81, 81, 231) << QColor(81, 81, 231) << 1.0;
+    QTest::newRow("#777777 on white, just short of 4.5")
+        << QColor(119, 119, 119) << QColor(255, 255, 255) << 4.48;
+    QTest::newRow("#767676 on white, just enough")
+        << QColor(118, 118, 118) << QColor(255, 255, 255) << 4.54;
+    QTest::newRow("red on white") << QColor(255, 0, 0) << QColor(255, 255, 255) << 4.0;
+    QTest::newRow("blue on black") << QColor(0, 0, 255) << QColor(0, 0, 0) << 2.44;
+    QTest::newRow("label grey on the background picture")
+        << QColor(200, 200, 200) << QColor(42, 44, 64) << 8.19;
+}
+
+// The WCAG ratio, against values published for it.
+void TestPalette::contrastRatio()
+{
+    QFETCH(QColor, a);
+    QFETCH(QColor, b);
+    QFETCH(double, ratio);
+    QCOMPARE(qRound(::contrastRatio(a, b) * 100), qRound(ratio * 100));
 }
 
 QTEST_MAIN(TestPalette)

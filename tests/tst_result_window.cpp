@@ -1,7 +1,9 @@
 #include "common/colour_label.h"
 #include "common/line_field.h"
+#include "file_support.h"
 #include "main_window/form1.h"
 #include "result_window/form2.h"
+#include "result_window/lost_characters_notice.h"
 #include "result_window/result_window_instance.h"
 #include "test_support.h"
 
@@ -10,18 +12,18 @@
 #include <QFontInfo>
 #include <QPointer>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 using namespace TestSupport;
+using namespace FileSupport;
 
-class TestResultWindow : public QObject
+class TestResultWindow : public MainWindowTest
 {
     Q_OBJECT
 
 private slots:
-    void cleanup() { discardWindows(); }
-
     void createdHiddenOnFirstUse();
     void windowKind();
     void controlsAtTheirPlaces_data();
@@ -36,6 +38,12 @@ private slots:
     void fieldsNeverHoldLineBreaks_data();
     void fieldsNeverHoldLineBreaks();
     void pastedLineBreakBecomesOneBlank();
+    void copyWritesTheNameFile_data();
+    void copyWritesTheNameFile();
+    void lostCharactersNotice_data();
+    void lostCharactersNotice();
+    void badPathIsReportedAndTheProgramGoesOn();
+    void copyWorksAfterTheMainWindowClosed();
 };
 
 void TestResultWindow::createdHiddenOnFirstUse()
@@ -129,22 +137,20 @@ void TestResultWindow::previewLabelsStackWithX1InFront()
 
 void TestResultWindow::tabOrderAndFocus()
 {
-    Form1 *main = startMainWindow();
-    Form2 *window = createName(main);
+    Form2 *window = createName(m_form);
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
     QCOMPARE(QApplication::focusWidget(), window->resultField());
     QTest::keyClick(window->resultField(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), window->pathField());
     QTest::keyClick(window->pathField(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), window->findChild<QPushButton *>(u"Command1"_s));
+    QCOMPARE(QApplication::focusWidget(), button(window, "Command1"));
 }
 
 void TestResultWindow::enterAndEscapeDoNothing()
 {
-    Form1 *main = startMainWindow();
     const QString name = u"C:\\prismark.cfg"_s;
-    Form2 *window = createName(main);
+    Form2 *window = createName(m_form);
     for (QWidget *field : {static_cast<QWidget *>(window->resultField()),
                            static_cast<QWidget *>(window->pathField())}) {
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
@@ -156,15 +162,14 @@ void TestResultWindow::enterAndEscapeDoNothing()
 
 void TestResultWindow::reusedWhileOpenAndFreshAfterClose()
 {
-    Form1 *main = startMainWindow();
-    QPointer<Form2> first = createName(main);
+    QPointer<Form2> first = createName(m_form);
     first->pathField()->setText(u"typed.cfg"_s);
-    QCOMPARE(createName(main), first.get());
+    QCOMPARE(createName(m_form), first.get());
     QCOMPARE(first->pathField()->text(), u"typed.cfg"_s);
 
     first->close();
     QTRY_VERIFY(!first); // closing destroys it
-    Form2 *second = createName(main);
+    Form2 *second = createName(m_form);
     QVERIFY(second && second->isVisible());
     QCOMPARE(second->pathField()->text(), u"C:\\prismark.cfg"_s);
 }
@@ -195,14 +200,10 @@ void TestResultWindow::labelsShowMarkupAsTyped()
     label->setText(caption);
     const QImage image = render(label);
     const int cell = label->fontMetrics().horizontalAdvance(u'M');
-    int rightmostInk = -1;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) == qRgb(255, 255, 255))
-                rightmostInk = std::max(rightmostInk, x);
-    QVERIFY2(rightmostInk >= cell * (caption.size() - 1),
-             qPrintable(QString::number(rightmostInk)));
-    QVERIFY(rightmostInk < cell * caption.size());
+    const int end = cell * int(caption.size());
+    const QRgb white = qRgb(255, 255, 255);
+    QVERIFY(countPixels(image, QRect(end - cell, 0, cell, image.height()), white) > 0);
+    QCOMPARE(countPixels(image, QRect(end, 0, image.width() - end, image.height()), white), 0);
 }
 
 void TestResultWindow::fieldsNeverHoldLineBreaks_data()
@@ -240,9 +241,8 @@ void TestResultWindow::fieldsNeverHoldLineBreaks()
 
 void TestResultWindow::pastedLineBreakBecomesOneBlank()
 {
-    Form1 *main = startMainWindow();
-    for (QLineEdit *edit : {static_cast<QLineEdit *>(main->partRows()[0].text),
-                            static_cast<QLineEdit *>(GetResultWindow()->resultField())}) {
+    for (QLineEdit *edit :
+         {partText(m_form, 1), static_cast<QLineEdit *>(GetResultWindow()->resultField())}) {
         edit->setText(u"ab"_s);
         edit->setCursorPosition(1);
         QApplication::clipboard()->setText(u"x\r\ny"_s);
@@ -250,6 +250,126 @@ void TestResultWindow::pastedLineBreakBecomesOneBlank()
         QCOMPARE(edit->text(), u"ax yb"_s);
         QCOMPARE(edit->cursorPosition(), 4);
     }
+}
+
+void TestResultWindow::copyWritesTheNameFile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("firstLine");
+    QTest::addColumn<QString>("listed"); // empty: no notice
+
+    QTest::newRow("seta name command, nothing lost: no notice")
+        << u"seta name \"^1Zoë €\""_s << QByteArray("seta name \"^1Zo\xEB \x80\"") << QString();
+    QTest::newRow("Cyrillic and an emoji: noticed after the write")
+        << u"^1Жук😀"_s << QByteArray("^1????")
+        << u"Ж (U+0416), у (U+0443), к (U+043A), 😀 (U+1F600)"_s;
+}
+
+void TestResultWindow::copyWritesTheNameFile()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, firstLine);
+    QFETCH(QString, listed);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"prismark.cfg"_s);
+    Form2 *window = createName(m_form);
+    const FixedClock clock;
+    window->setClock(clock);
+    window->resultField()->setText(name);
+    window->pathField()->setText(path);
+
+    QByteArray whileNoticed;
+    MessageBoxAnswerer notice([&](QMessageBox *) { whileNoticed = readAll(path); });
+    QTest::mouseClick(button(window, "Command1"), Qt::LeftButton);
+    QTest::qWait(20);
+    QCOMPARE(readAll(path), firstLine + "\r\n" + EndingAt140509);
+    QCOMPARE(notice.answered(), !listed.isEmpty());
+    if (notice.answered()) {
+        QCOMPARE(notice.icon(), QMessageBox::Information);
+        QVERIFY2(notice.text().contains(u"\n\n"_s + listed + u"\n\n"_s), qPrintable(notice.text()));
+        QCOMPARE(whileNoticed, readAll(path)); // complete before the notice shows
+    }
+}
+
+void TestResultWindow::lostCharactersNotice_data()
+{
+    QTest::addColumn<QStringList>("lost");
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QString>("listed");
+
+    QTest::newRow("one character") << QStringList{u"😀"_s} << u"1 character"_s << u"😀 (U+1F600)"_s;
+    QTest::newRow("invisible ones by their code point")
+        << QStringList{u"Ж"_s, u"\u0081"_s, u"\u00A0"_s} << u"3 different characters"_s
+        << u"Ж (U+0416), U+0081, U+00A0"_s;
+
+    const QString first20 = u"一 (U+4E00), 丁 (U+4E01), 丂 (U+4E02), 七 (U+4E03), 丄 (U+4E04), "
+                            u"丅 (U+4E05), 丆 (U+4E06), 万 (U+4E07), 丈 (U+4E08), 三 (U+4E09), "
+                            u"上 (U+4E0A), 下 (U+4E0B), 丌 (U+4E0C), 不 (U+4E0D), 与 (U+4E0E), "
+                            u"丏 (U+4E0F), 丐 (U+4E10), 丑 (U+4E11), 丒 (U+4E12), 专 (U+4E13)"_s;
+    QStringList cjk;
+    for (char16_t c = 0x4E00; c < 0x4E00 + 1000; ++c)
+        cjk << QString(QChar(c));
+    QTest::newRow("exactly 20: all listed")
+        << cjk.first(20) << u"20 different characters"_s << first20;
+    QTest::newRow("1000: the first 20 and the count of the rest")
+        << cjk << u"1000 different characters"_s << first20 + u", and 980 more"_s;
+}
+
+void TestResultWindow::lostCharactersNotice()
+{
+    QFETCH(QStringList, lost);
+    QFETCH(QString, count);
+    QFETCH(QString, listed);
+    QCOMPARE(LostCharactersNotice(lost),
+             u"The name file is written, but its code page cannot hold "_s + count +
+                 u" of the name. The file has a \"?\" in place of each:\n\n"_s + listed +
+                 u"\n\nChange these in the name and write the file again if you want the game "
+                 u"to show something else."_s);
+}
+
+void TestResultWindow::badPathIsReportedAndTheProgramGoesOn()
+{
+    setRow(m_form, 1, u"XYZ"_s, u"01 red"_s);
+    Form2 *window = createName(m_form);
+    QTemporaryDir folder;
+    const QString badPath = folder.filePath(u"missing/prismark.cfg"_s);
+    window->pathField()->setText(badPath);
+
+    MessageBoxAnswerer report;
+    QTest::mouseClick(button(window, "Command1"), Qt::LeftButton);
+
+    QVERIFY(report.answered());
+    QVERIFY2(report.text().contains(badPath), qPrintable(report.text()));
+    QCOMPARE(report.icon(), QMessageBox::Critical);
+#ifndef Q_OS_WIN
+    QVERIFY2(report.text().contains(u"Reason: No such file or directory"_s),
+             qPrintable(report.text()));
+#endif
+    QCOMPARE(report.buttonCount(), 1);
+    QVERIFY(m_form->isVisible());
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->pathField()->text(), badPath);
+    QCOMPARE(window->resultField()->text(), u"^1XYZ"_s);
+    QCOMPARE(partText(m_form, 1)->text(), u"XYZ"_s);
+    QCOMPARE(entries(folder.path()), QStringList());
+}
+
+void TestResultWindow::copyWorksAfterTheMainWindowClosed()
+{
+    setRow(m_form, 1, u"XYZ"_s, u"01 red"_s);
+    Form2 *window = createName(m_form);
+    QPointer<Form1> main = m_form;
+    main->close();
+    QTRY_VERIFY(!main);
+    QVERIFY(window->isVisible());
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"prismark.cfg"_s);
+    const FixedClock clock;
+    window->setClock(clock);
+    window->pathField()->setText(path);
+    QTest::mouseClick(button(window, "Command1"), Qt::LeftButton);
+    QCOMPARE(readAll(path), "^1XYZ\r\n" + EndingAt140509);
 }
 
 QTEST_MAIN(TestResultWindow)

@@ -9,7 +9,7 @@
 using namespace Qt::StringLiterals;
 using namespace TestSupport;
 
-class TestSoak : public QObject
+class TestSoak : public MainWindowTest
 {
     Q_OBJECT
 
@@ -19,7 +19,7 @@ private slots:
 
 void TestSoak::openingAndClosingTheResultWindowLeavesNothingBehind()
 {
-    Form1 *main = startMainWindow();
+    Form1 *main = m_form;
     setRow(main, 1, u"XYZ"_s, u"01 red"_s);
     setRow(main, 2, u"Name"_s, u"07 white"_s);
 
@@ -36,7 +36,6 @@ void TestSoak::openingAndClosingTheResultWindowLeavesNothingBehind()
         QVERIFY(openAndClose());
     QCOMPARE(QApplication::allWidgets().size(), widgets);
     QCOMPARE(main->findChildren<QObject *>().size(), objects);
-    discardWindows();
 }
 
 QTEST_MAIN(TestSoak)

@@ -199,6 +199,24 @@ class Session(unittest.TestCase):
         time.sleep(0.3)
         return main
 
+    def open_result_window(self, main, parts=()):
+        """Fills the rows with `parts` (see Window.fill_rows), presses "create name" and returns
+        the result window, moved to the top-left corner, out of the main window's way."""
+        main.fill_rows(parts)
+        main.click(CREATE_NAME)
+        result = self.find_window(RESULT_TITLE)
+        if result.origin() != (0, 0):
+            result.move(0, 0)
+        time.sleep(0.3)
+        return result
+
+    def paste(self, window, rect, text):
+        """Replaces the field's text with `text` through the clipboard, as a user pastes what
+        the keyboard cannot type."""
+        self.set_clipboard(text)
+        window.click(rect)
+        window.key("ctrl+a", "ctrl+v")
+
     def find_window(self, title, timeout=10.0):
         def search():
             found = self.xdotool_ok("search", "--all", "--onlyvisible", "--pid",

@@ -7,7 +7,7 @@ import subprocess
 import time
 import unittest
 
-from harness import CREATE_NAME, RESULT_TITLE, Session
+from harness import Session
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -53,10 +53,8 @@ class Accessibility(Session):
         self.assertEqual(sorted(label for n in lists for label in n["labelled_by"]),
                          sorted(f"part {row} colour" for row in range(1, 11)))
 
-        main.fill_rows([("XYZ", "01 red"), ("Name", "07 white")])
-        main.click(CREATE_NAME)
-        self.find_window(RESULT_TITLE)
-        time.sleep(0.5)
+        self.open_result_window(main, [("XYZ", "01 red"), ("Name", "07 white")])
+        time.sleep(0.2)
         heard = self.tree()
         names = {n["name"] for n in heard}
         self.assertIn("name string", names)

@@ -1,11 +1,9 @@
 """"create name": the result window, its life, and the name string."""
 
 import os
-import time
 import unittest
 
-from harness import (BYE, CREATE_NAME, PATH_FIELD, RESULT_FIELD, RESULT_TITLE, Session,
-                     row_list, row_text)
+from harness import BYE, PATH_FIELD, RESULT_FIELD, Session, row_list, row_text
 
 
 class Compose(Session):
@@ -23,70 +21,57 @@ class Compose(Session):
         self.assertEqual(main.read_field(row_list(1)), "01 red")
         self.assertEqual(main.read_field(row_list(2)), "07 white")
 
-    def open_result(self, main):
-        main.click(CREATE_NAME)
-        result = self.find_window(RESULT_TITLE)
-        if result.origin() != (0, 0):
-            result.move(0, 0)  # out of the main window's way
-        time.sleep(0.2)
-        return result
-
     def test_the_name_string_reaches_the_result_field(self):
         main = self.start_prismark()
         self.fill_example(main)
-        result = self.open_result(main)
+        result = self.open_result_window(main)
         self.assertEqual(result.size(), (385, 244))
         self.assertEqual(result.read_field(RESULT_FIELD), "^1XYZ^7Name")
         self.screenshot(save_as="both_windows.png")
 
     def test_typed_labels_carets_and_quotes_pass_unchanged(self):
         main = self.start_prismark()
-        main.fill_rows([('  ^3a"b ', "21 whitepink"),
-                        ("x", "01 Red")])  # a near miss: no code
-        result = self.open_result(main)
+        result = self.open_result_window(main, [('  ^3a"b ', "21 whitepink"),
+                                                ("x", "01 Red")])  # a near miss: no code
         self.assertEqual(result.read_field(RESULT_FIELD), '^q  ^3a"b x')
 
     def test_non_latin_text_pasted_into_a_part(self):
         main = self.start_prismark()
-        self.set_clipboard("Zoë😀")
-        main.click(row_text(1))
-        main.key("ctrl+v")
+        self.paste(main, row_text(1), "Zoë😀")
         main.click(row_list(1))
         main.key("ctrl+a")
         main.type("03 yellow")
-        result = self.open_result(main)
+        result = self.open_result_window(main)
         self.assertEqual(result.read_field(RESULT_FIELD), "^3Zoë😀")
 
     def test_a_pasted_line_break_becomes_a_blank(self):
         main = self.start_prismark()
-        self.set_clipboard("two\nlines")
-        main.click(row_text(1))
-        main.key("ctrl+v")
-        result = self.open_result(main)
+        self.paste(main, row_text(1), "two\nlines")
+        result = self.open_result_window(main)
         self.assertEqual(result.read_field(RESULT_FIELD), "two lines")
 
     def test_the_window_is_reused_while_open_and_made_afresh_after_close(self):
         main = self.start_prismark()
         self.fill_example(main)
-        result = self.open_result(main)
+        result = self.open_result_window(main)
         typed_path = os.path.join(self.scratch, "typed.cfg")
         result.replace_field(PATH_FIELD, typed_path)
 
-        again = self.open_result(main)
+        again = self.open_result_window(main)
         self.assertEqual(again.id, result.id)
         self.assertEqual(again.read_field(PATH_FIELD), typed_path)
 
         result.close()
         self.assertFalse(result.exists())
         self.assert_running()
-        fresh = self.open_result(main)
+        fresh = self.open_result_window(main)
         self.assertEqual(fresh.read_field(PATH_FIELD), "C:\\prismark.cfg")
         self.assertEqual(fresh.read_field(RESULT_FIELD), "^1XYZ^7Name")
 
     def test_the_result_window_outlives_the_main_window(self):
         main = self.start_prismark()
         self.fill_example(main)
-        result = self.open_result(main)
+        result = self.open_result_window(main)
         main.close()
         self.assert_running()
         self.assertFalse(main.exists())
@@ -98,7 +83,7 @@ class Compose(Session):
 
     def test_bye_with_a_result_window_open(self):
         main = self.start_prismark()
-        self.open_result(main)
+        self.open_result_window(main)
         main.click(BYE)
         self.assert_ends()
 

@@ -6,8 +6,7 @@ import re
 import time
 import unittest
 
-from harness import (COPY_BUTTON, CREATE_NAME, PATH_FIELD, RESULT_FIELD, RESULT_TITLE, Session,
-                     wait_until)
+from harness import COPY_BUTTON, PATH_FIELD, RESULT_FIELD, Session, wait_until
 
 FILE = re.compile(rb"\^1XYZ\^7Name\r\n"
                   rb"//pmk\.example\.org//\r\n"
@@ -17,11 +16,7 @@ FILE = re.compile(rb"\^1XYZ\^7Name\r\n"
 class NameFile(Session):
     def compose(self):
         main = self.start_prismark()
-        main.fill_rows([("XYZ", "01 red"), ("Name", "07 white")])
-        main.click(CREATE_NAME)
-        result = self.find_window(RESULT_TITLE)
-        result.move(0, 0)
-        return main, result
+        return main, self.open_result_window(main, [("XYZ", "01 red"), ("Name", "07 white")])
 
     def test_the_file_is_written(self):
         _, result = self.compose()

@@ -3,7 +3,7 @@
 import time
 import unittest
 
-from harness import CREATE_NAME, PREVIEW, RESULT_TITLE, SLATE, Session
+from harness import PREVIEW, SLATE, Session
 
 RED = (255, 0, 0)
 WHITE = (255, 255, 255)
@@ -13,12 +13,8 @@ DODGERBLUE = (30, 144, 255)
 class Preview(Session):
     def compose(self, parts):
         """parts: (text, list text) for rows 1, 2, ...; None leaves the list at the prompt."""
-        main = self.start_prismark()
-        main.fill_rows(parts)
-        main.click(CREATE_NAME)
-        result = self.find_window(RESULT_TITLE)
-        result.move(0, 0)
-        time.sleep(0.5)
+        result = self.open_result_window(self.start_prismark(), parts)
+        time.sleep(0.2)
         return result
 
     def ink(self, result, save_as):

@@ -4,7 +4,7 @@ import subprocess
 import time
 import unittest
 
-from harness import CREATE_NAME, MAIN_TITLE, RESULT_TITLE, SCREEN, Session, wait_until
+from harness import CREATE_NAME, RESULT_TITLE, SCREEN, Session, wait_until
 
 
 class UnderAWindowManager(Session):

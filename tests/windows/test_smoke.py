@@ -63,11 +63,6 @@ class WindowsSmoke(Session):
             return int(found.split()[0]) if found else None
         return WineWindow(self, wait_until(search, timeout, what=f"window '{title}'"), client)
 
-    def paste(self, window, rect, text):
-        self.set_clipboard(text)
-        window.click(rect)
-        window.key("ctrl+a", "ctrl+v")
-
     def test_a_user_session(self):
         main = self.start_prismark()
         main.fill_rows([("XYZ", "01 red"), ("Name", "07 white")])
