@@ -9,7 +9,8 @@
 PictureBox::PictureBox(const QString &pictureFile, QWidget *parent)
     : QWidget(parent), m_picture(pictureFile), m_naturalSize(QImageReader(pictureFile).size())
 {
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Not opaque: at a fractional scale the box's last screen pixel may be only partly its own,
+    // and what lies behind it must paint that pixel.
 }
 
 PictureBox::PictureBox(ColourValue fill, QWidget *parent) : QWidget(parent), m_fill(fill)
@@ -23,7 +24,7 @@ void PictureBox::paintEvent(QPaintEvent *event)
     if (m_picture.isNull())
         painter.fillRect(event->rect(), toQColor(m_fill));
     else
-        painter.drawPixmap(0, 0, m_picture.pixmap(m_naturalSize, devicePixelRatioF()));
+        painter.drawPixmap(rect(), m_picture.pixmap(m_naturalSize, devicePixelRatioF()));
 }
 
 namespace {
