@@ -35,16 +35,6 @@ constexpr std::array<LegendCell, PaletteSize> Legend{{
     {0x00154765, "^z  darkorange"_L1},  {0x0043302D, "^-  darkgray"_L1},
 }};
 
-// Each number in black or white, whichever reads better on its own swatch (white on cell 23's
-// black one): the label grey all but vanished on the light swatches.
-ColourValue numberColourOn(ColourValue swatch)
-{
-    const QColor background = toQColor(swatch);
-    return contrastRatio(toQColor(White), background) >= contrastRatio(toQColor(Black), background)
-               ? White
-               : Black;
-}
-
 } // namespace
 
 namespace Decoration {
@@ -67,7 +57,9 @@ void addLegend(QWidget *form)
         // Read out as "1, ^1 red".
         number->setAccessibleName(
             u"%1, %2"_s.arg(cell + 1).arg(QString(Legend[cell].toolTip).simplified()));
-        number->setForeColour(numberColourOn(Legend[cell].swatch));
+        // Black or white, whichever reads better on the swatch (white on cell 23's black one):
+        // the label grey all but vanished on the light swatches.
+        number->setForeColour(readableTextOn(toQColor(Legend[cell].swatch)));
     }
 }
 

@@ -60,3 +60,10 @@ double contrastRatio(const QColor &a, const QColor &b)
     const double la = relativeLuminance(a), lb = relativeLuminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
+
+ColourValue readableTextOn(const QColor &background)
+{
+    return contrastRatio(toQColor(White), background) >= contrastRatio(toQColor(Black), background)
+               ? White
+               : Black;
+}

@@ -30,6 +30,10 @@ inline constexpr ColourValue BackgroundPictureColour = rgbValue(42, 44, 64);
 // everything that uses them lies on the dark background picture.
 QColor toQColor(ColourValue value);
 
+// Black or white, whichever reads better as text on `background`: at least 4.5:1, whatever the
+// background.
+ColourValue readableTextOn(const QColor &background);
+
 // The contrast of two screen colours, from 1 (none) to 21 (black on white), as the WCAG
 // guidelines for readable text compute it.
 double contrastRatio(const QColor &a, const QColor &b);

@@ -2,6 +2,7 @@
 #include "design_tables.h"
 #include "main_window/form1.h"
 #include "palette/palette.h"
+#include "result_window/form2.h"
 #include "test_support.h"
 
 #include <QApplication>
@@ -36,6 +37,8 @@ private slots:
     void enterAndEscapeDoNothing_data();
     void enterAndEscapeDoNothing();
     void resizingMovesNothing();
+    void buttonCaptionsRead_data();
+    void buttonCaptionsRead();
 };
 
 void TestMainWindow::windowAtStart()
@@ -234,6 +237,62 @@ void TestMainWindow::resizingMovesNothing()
     m_form->resize(1400, 1000);
     QCOMPARE(colourList(m_form, 5)->geometry(), before);
     QCOMPARE(button(m_form, "Command1")->geometry(), QRect(512, 392, 81, 19));
+}
+
+void TestMainWindow::buttonCaptionsRead_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QColor>("highlight"); // invalid: the platform's own
+    QTest::addColumn<QColor>("ink");       // invalid: whichever reads on the platform's own
+
+    const QColor black(0, 0, 0), white(255, 255, 255);
+    const std::tuple<const char *, QColor, QColor> highlights[] = {
+        {"the platform's highlight", QColor(), QColor()},
+        {"Windows 10 blue", QColor(0, 120, 215), black},
+        {"light blue", QColor(153, 201, 239), black},
+        {"navy", QColor(0, 0, 128), white},
+    };
+    for (const auto &[name, highlight, ink] : highlights) {
+        for (const char *caption : {"create name", "bye", "copy into file:"})
+            QTest::addRow("%s on %s", caption, name)
+                << QString::fromLatin1(caption) << highlight << ink;
+    }
+}
+
+// The face is the highlight colour itself, flat, and the caption on it reads at 4.5:1 or more.
+void TestMainWindow::buttonCaptionsRead()
+{
+    QFETCH(QString, caption);
+    QFETCH(QColor, highlight);
+    QFETCH(QColor, ink);
+    const QPalette before = QGuiApplication::palette();
+    if (highlight.isValid()) {
+        QPalette changed = before;
+        changed.setColor(QPalette::Highlight, highlight);
+        QGuiApplication::setPalette(changed);
+    }
+    const QColor face = QGuiApplication::palette().color(QPalette::Highlight);
+    QWidget *window =
+        caption == u"copy into file:" ? static_cast<QWidget *>(createName(m_form)) : m_form;
+    QPushButton *pushButton = nullptr;
+    for (auto *candidate : window->findChildren<QPushButton *>())
+        if (candidate->text() == caption)
+            pushButton = candidate;
+    QVERIFY(pushButton);
+    const QImage image = pushButton->grab().toImage();
+    QGuiApplication::setPalette(before);
+
+    QCOMPARE(image.pixelColor(3, 2), face);
+    // The caption's own colour is the pixel that stands out most from the face.
+    QColor drawn = face;
+    for (int y = 2; y < image.height() - 2; ++y)
+        for (int x = 2; x < image.width() - 2; ++x)
+            if (contrastRatio(image.pixelColor(x, y), face) > contrastRatio(drawn, face))
+                drawn = image.pixelColor(x, y);
+    if (ink.isValid())
+        QCOMPARE(drawn, ink);
+    QVERIFY2(contrastRatio(drawn, face) >= 4.5,
+             qPrintable(QString::number(contrastRatio(drawn, face))));
 }
 
 QTEST_MAIN(TestMainWindow)
