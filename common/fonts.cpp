@@ -1,5 +1,6 @@
 #include "fonts.h"
 
+#include <QGuiApplication>
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
@@ -25,6 +26,20 @@ QFont microsoftSansSerif(qreal points)
     font.setFamilies({u"Microsoft Sans Serif"_s, u"Tahoma"_s, u"DejaVu Sans"_s});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
+    return font;
+}
+
+QFont userInterface()
+{
+    QFont font = QGuiApplication::font();
+    QStringList families{font.family()};
+    for (const QString &sans :
+         {u"Segoe UI"_s, u"Tahoma"_s, u"DejaVu Sans"_s, u"Liberation Sans"_s, u"Arial"_s}) {
+        if (!families.contains(sans))
+            families << sans;
+    }
+    font.setFamilies(families);
+    font.setStyleHint(QFont::SansSerif);
     return font;
 }
 

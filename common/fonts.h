@@ -12,4 +12,9 @@ QFont lucidaConsole(qreal points, QFont::Weight weight = QFont::Normal);
 // those the platform's sans serif.
 QFont microsoftSansSerif(qreal points);
 
+// The platform's own interface face for the buttons, the path field and the messages; where it
+// is not installed (Wine without Tahoma), Segoe UI, Tahoma, DejaVu Sans, Liberation Sans or Arial,
+// and failing those the platform's sans serif, never a serif face.
+QFont userInterface();
+
 } // namespace Fonts

@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include "common/fonts.h"
 #include "common/window_placement.h"
 #include "form1.h"
 #include "result_window/form2.h"
@@ -8,6 +9,8 @@
 
 Form1 *StartProgram()
 {
+    // Whatever has no face of its own (buttons, the path field, messages, menus, tool tips).
+    QApplication::setFont(Fonts::userInterface());
     auto *window = new Form1;
     window->setAttribute(Qt::WA_DeleteOnClose);
     centreOnScreen(window);

@@ -156,10 +156,12 @@ void TestErrorReport::messageTextCanBeCopied()
         u"The name file could not be written.\n\nPath: /tmp/ä/x.cfg\nReason: Is a directory"_s;
     QGuiApplication::clipboard()->clear();
     QString copied;
-    MessageBoxAnswerer box([&copied](QMessageBox *shown) {
+    QStringList faces;
+    MessageBoxAnswerer box([&](QMessageBox *shown) {
         auto *label = shown->findChild<QLabel *>(u"qt_msgbox_label"_s);
         if (!label)
             return;
+        faces = label->font().families();
         QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
         QTest::keyClick(label, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(label, Qt::Key_C, Qt::ControlModifier);
@@ -171,6 +173,7 @@ void TestErrorReport::messageTextCanBeCopied()
         ShowNotice(message);
     QVERIFY(box.answered());
     QCOMPARE(copied, message);
+    QVERIFY2(faces.contains(u"DejaVu Sans"_s), qPrintable(faces.join(u','))); // never serif
 }
 
 int main(int argc, char *argv[])
