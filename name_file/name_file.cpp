@@ -24,6 +24,17 @@ QString stampLine(const Clock &clock)
            Maker::SecondSite + u" //"_s;
 }
 
+// Explorer's "Copy as path" puts double quotes around a path. A Windows file name cannot hold
+// them, so there they only mark the path's ends; elsewhere they are part of the name.
+QString pathAsGiven(const QString &typed)
+{
+#ifdef Q_OS_WIN
+    if (typed.size() >= 2 && typed.startsWith(u'"') && typed.endsWith(u'"'))
+        return typed.sliced(1, typed.size() - 2);
+#endif
+    return typed;
+}
+
 // Why nothing may be written at `path`, found before anything is touched. Replacing a device, a
 // pipe or a socket would destroy it, and opening a pipe that nobody reads would hang.
 std::optional<QString> refusal(const QString &path)
@@ -53,15 +64,17 @@ NameFileText NameFileContents(const QString &nameLine, const Clock &clock)
     return {bytes, name.lost};
 }
 
-NameFileResult WriteNameFile(const QString &path, const QString &nameLine, const Clock &clock)
+NameFileResult WriteNameFile(const QString &typedPath, const QString &nameLine, const Clock &clock)
 {
+    const QString path = pathAsGiven(typedPath);
     if (const std::optional<QString> reason = refusal(path))
         return {false, *reason, {}};
     const NameFileText contents = NameFileContents(nameLine, clock);
 
     QSaveFile file(path);
-    // Only where the folder refuses a temporary file is the target written in place.
-    file.setDirectWriteFallback(true);
+    // Only where the folder refuses a temporary file is the target written in place, and only
+    // over a regular file: never over a device that the name rule does not know.
+    file.setDirectWriteFallback(QFileInfo(path).isFile());
     if (!file.open(QIODevice::WriteOnly))
         return {false, file.errorString(), {}};
     // commit() can report success after its own final flush failed, having replaced the old

@@ -24,7 +24,8 @@ struct NameFileResult
     QStringList lost; // characters of the name written as '?', when written
 };
 
-// Writes the name file at `path`, taken exactly as given. Either the whole file is written, or
-// whatever was at the path before is left as it was. Only a regular file is ever replaced: a
-// device, pipe or socket at the path is refused untouched, and so is a Windows device name.
+// Writes the name file at `path`, taken exactly as typed (on Windows, without the double quotes
+// that Explorer puts around a copied path). Either the whole file is written, or whatever was at
+// the path before is left as it was. Only a regular file is ever replaced: a device, pipe or
+// socket at the path is refused untouched, and so is a Windows device name.
 NameFileResult WriteNameFile(const QString &path, const QString &nameLine, const Clock &clock);

@@ -42,6 +42,7 @@ private slots:
     void lostCharacters_data();
     void lostCharacters();
     void rewritingReplacesTheFile();
+    void pathIsTakenAsTyped_data();
     void pathIsTakenAsTyped();
     void failuresLeaveEverythingAsItWas_data();
     void failuresLeaveEverythingAsItWas();
@@ -53,6 +54,7 @@ private slots:
     void windowsDeviceNamesAreRefused_data();
     void windowsDeviceNamesAreRefused();
     void linkToARegularFileStaysALink();
+    void permissionFailure_data();
     void permissionFailure();
 };
 
@@ -207,16 +209,32 @@ void TestNameFile::rewritingReplacesTheFile()
     QCOMPARE(entries(folder.path()), QStringList{u"name.cfg"_s});
 }
 
+void TestNameFile::pathIsTakenAsTyped_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written"); // the name of the file made in the current folder
+
+    QTest::newRow("blanks kept, no extension added") << u" name "_s << u" name "_s;
+#ifdef Q_OS_WIN
+    // As Explorer's "Copy as path" gives it; a Windows file name cannot hold a double quote.
+    QTest::newRow("double quotes around it") << u"\"name.cfg\""_s << u"name.cfg"_s;
+#else
+    QTest::newRow("double quotes are part of the name") << u"\"name.cfg\""_s << u"\"name.cfg\""_s;
+#endif
+}
+
+// Relative to the current folder.
 void TestNameFile::pathIsTakenAsTyped()
 {
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
     QTemporaryDir folder;
     const QString before = QDir::currentPath();
     QVERIFY(QDir::setCurrent(folder.path()));
-    const bool written = WriteNameFile(u" name "_s, u"n"_s, FixedClock()).written;
+    const bool done = WriteNameFile(typed, u"n"_s, FixedClock()).written;
     QDir::setCurrent(before);
-    QVERIFY(written);
-    // Relative to the current folder, blanks kept, no extension added.
-    QCOMPARE(entries(folder.path()), QStringList{u" name "_s});
+    QVERIFY(done);
+    QCOMPARE(entries(folder.path()), QStringList{written});
 }
 
 void TestNameFile::failuresLeaveEverythingAsItWas_data()
@@ -398,15 +416,35 @@ void TestNameFile::linkToARegularFileStaysALink()
     QCOMPARE(QFile::permissions(target) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser), mode);
 }
 
-// Root writes read-only files, so the check runs this test again as an unprivileged user.
+void TestNameFile::permissionFailure_data()
+{
+    QTest::addColumn<int>("fileMode"); // of the file already at the path; 0: none there
+    QTest::addColumn<bool>("written");
+
+    QTest::newRow("a file the user may not write") << 0644 << false;
+    // The folder refuses the temporary file, so the file is written in place.
+    QTest::newRow("a file the user may write: written in place") << 0666 << true;
+    QTest::newRow("no file there: nothing is made") << 0 << false;
+}
+
+// In a folder that the user may not write. Root may write anything, so as root the check runs
+// this test again as an unprivileged user.
 void TestNameFile::permissionFailure()
 {
 #ifdef Q_OS_LINUX
+    QFETCH(int, fileMode);
+    QFETCH(bool, written);
     const QString folderPath = qEnvironmentVariable("PRISMARK_READ_ONLY_FOLDER");
     if (geteuid() != 0) {
         if (folderPath.isEmpty())
             QSKIP("needs a folder this user cannot write; run as root to have one made");
-        checkRefused(folderPath + u"/name.cfg"_s, folderPath);
+        const QString path = folderPath + u"/name.cfg"_s;
+        if (written) {
+            QVERIFY(WriteNameFile(path, u"x"_s, FixedClock()).written);
+            QCOMPARE(entries(folderPath), QStringList{u"name.cfg"_s});
+        } else {
+            checkRefused(path, folderPath);
+        }
         return;
     }
     const QString setpriv = QStandardPaths::findExecutable(u"setpriv"_s);
@@ -418,20 +456,26 @@ void TestNameFile::permissionFailure()
         QSKIP("the unprivileged user cannot reach this test program's folder");
 
     QTemporaryDir folder(QDir::tempPath() + u"/prismark-ro-XXXXXX"_s);
-    QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                             QFileDevice::ExeOwner | QFileDevice::ReadOther |
-                                             QFileDevice::ExeOther);
+    QVERIFY(chmod(QFile::encodeName(folder.path()).constData(), 0755) == 0);
     const QString path = folder.filePath(u"name.cfg"_s);
-    writeAll(path, "owned by root\r\n");
+    if (fileMode != 0) {
+        writeAll(path, "owned by root\r\n");
+        QVERIFY(chmod(QFile::encodeName(path).constData(), mode_t(fileMode)) == 0);
+    }
 
     QProcess child;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(u"PRISMARK_READ_ONLY_FOLDER"_s, folder.path());
     child.setProcessEnvironment(environment);
-    child.start(setpriv, asNobody + QStringList{self, u"permissionFailure"_s});
+    child.start(setpriv,
+                asNobody + QStringList{self, u"permissionFailure:"_s +
+                                                 QString::fromLatin1(QTest::currentDataTag())});
     QVERIFY(child.waitForFinished(60000));
     QVERIFY2(child.exitCode() == 0, child.readAllStandardOutput().constData());
-    QCOMPARE(readAll(path), QByteArray("owned by root\r\n"));
+    if (written)
+        QCOMPARE(readAll(path), "x\r\n" + EndingAt140509);
+    else
+        QCOMPARE(readAll(path), fileMode ? QByteArray("owned by root\r\n") : "<unreadable>");
 #else
     QSKIP("checked on Linux only");
 #endif
