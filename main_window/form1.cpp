@@ -133,9 +133,11 @@ void Form1::createRows()
         list->setObjectName(u"Combo%1"_s.arg(row + 1));
         list->setFont(rowFont());
         list->setEditable(true);
-        // The list's text is exactly what the user picked or typed: no completion, and no
-        // typed text added to the list on Enter.
+        // The list's text is exactly what the user picked or typed: no completion (a Qt built
+        // without it has none to switch off), and no typed text added to the list on Enter.
+#if QT_CONFIG(completer)
         list->setCompleter(nullptr);
+#endif
         list->setInsertPolicy(QComboBox::NoInsert);
         list->setEditText(ColourPrompt);
         list->setGeometry(toPixels(colourList(row)));
