@@ -10,28 +10,50 @@ build=$root/build/windows
 bash scripts/deps.sh windows
 qt=$(bash scripts/windows_qt.sh)
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+# Built for size, as the Qt it links.
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
     -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$root/tests/windows/wine_run.sh" >/dev/null
 cmake --build "$build"
 
-# A private Wine prefix. Without a window manager Wine waits on every window it unmaps unless
-# it draws the frames itself.
-export WINEPREFIX=$build/wine-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-if [ ! -f "$WINEPREFIX/.ready" ]; then
-    rm -rf "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-    # Windows' user-interface faces, which Wine lacks; Prismark's own faces (Lucida Console,
-    # Microsoft Sans Serif) stay missing, so that the tests see its fallbacks at work.
-    for face in "MS Shell Dlg" "MS Shell Dlg 2" "Segoe UI" "Tahoma"; do
-        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ \
-            /d "DejaVu Sans" /f >/dev/null 2>&1
+# Private Wine prefixes, with unmanaged windows: without a window manager Wine waits on every
+# window it unmaps unless it draws the frames itself.
+#   wine-prefix        the tests': Windows' interface faces (which Wine lacks) map to DejaVu Sans
+#   wine-prefix-bare   as a player's Wine is: no face replaced
+#   wine-prefix-125    the tests' at 125 % (120 dots per inch)
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+make_prefix() { # folder, then: faces, dpi=N
+    local prefix=$1
+    shift
+    [ -f "$prefix/.ready" ] && return
+    rm -rf "$prefix"
+    WINEPREFIX=$prefix wineboot -i >/dev/null 2>&1
+    WINEPREFIX=$prefix wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N \
+        /f >/dev/null 2>&1
+    for setting in "$@"; do
+        case $setting in
+        faces)
+            # Prismark's own faces (Lucida Console, Microsoft Sans Serif) stay missing, so that
+            # the tests see its fallbacks at work.
+            for face in "MS Shell Dlg" "MS Shell Dlg 2" "Segoe UI" "Tahoma"; do
+                WINEPREFIX=$prefix wine reg add 'HKCU\Software\Wine\Fonts\Replacements' \
+                    /v "$face" /t REG_SZ /d "DejaVu Sans" /f >/dev/null 2>&1
+            done
+            ;;
+        dpi=*)
+            WINEPREFIX=$prefix wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels \
+                /t REG_DWORD /d "${setting#dpi=}" /f >/dev/null 2>&1
+            ;;
+        esac
     done
-    wineserver -w
-    touch "$WINEPREFIX/.ready"
-fi
+    WINEPREFIX=$prefix wineserver -w
+    touch "$prefix/.ready"
+}
+make_prefix "$build/wine-prefix" faces
+make_prefix "$build/wine-prefix-bare"
+make_prefix "$build/wine-prefix-125" faces dpi=120
+export WINEPREFIX=$build/wine-prefix
 
 # One X server for the widget tests; the end-to-end test starts its own.
 display_file=$build/xvfb-display
@@ -55,9 +77,11 @@ mkdir -p "$stage/licenses/Qt" "$root/dist"
 x86_64-w64-mingw32-strip -o "$stage/prismark.exe" "$build/prismark.exe"
 cp README.md "$stage/README.md"
 cp LICENSE "$stage/LICENSE.txt"
-cp packaging/windows/Qt-notice.txt "$stage/Qt-notice.txt"
+cp "$build/packaging/windows/Qt-notice.txt" "$stage/Qt-notice.txt"
 cp -r "$qt/licenses/." "$stage/licenses/Qt/"
 zip="$root/dist/prismark-$version-windows-x64.zip"
 rm -f "$zip"
 (cd "$build/zip" && zip -qr "$zip" "prismark-$version-windows-x64")
 echo "Made $zip"
+mib() { awk -v bytes="$(stat -c %s "$1")" 'BEGIN { printf "%.1f MiB", bytes / 1048576 }'; }
+echo "Sizes: prismark.exe $(mib "$stage/prismark.exe"), the zip $(mib "$zip")"
