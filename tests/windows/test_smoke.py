@@ -1,7 +1,10 @@
 """The real prismark.exe under Wine and Xvfb, driven as a user would drive it on Windows.
 
 Wine draws each window's frame itself inside the X window (its X11 driver is set to unmanaged
-windows), so points in a window's client area are shifted by that frame."""
+windows), so points in a window's client area are shifted by that frame, and scaled where the
+prefix sets a screen scale. scripts/windows.sh makes the prefixes: WINEPREFIX with Windows'
+interface faces mapped to DejaVu Sans, WINEPREFIX-bare with no face replaced (as a player's
+Wine is), and WINEPREFIX-125 at 125 %."""
 
 import os
 import re
@@ -11,44 +14,71 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e"))
-from harness import (BINARY, COPY_BUTTON, CREATE_NAME, MAIN_TITLE, PATH_FIELD, PREVIEW,  # noqa: E402
-                     RESULT_FIELD, RESULT_TITLE, BYE, Session, Window, wait_until)
+from harness import (BINARY, BYE, COPY_BUTTON, CREATE_NAME, MAIN_TITLE, PATH_FIELD,  # noqa: E402
+                     PREVIEW, RESULT_FIELD, RESULT_TITLE, Session, Window, wait_until)
 
+PREFIX = os.environ.get("WINEPREFIX", "")
 MAIN_CLIENT = (612, 426)
 RESULT_CLIENT = (385, 244)
+LOGOS = [(56, 24, 150, 45), (320, 8, 262, 96)]
 RED = (255, 0, 0)
 WHITE = (255, 255, 255)
 
-NAME = 'seta name "^1XYZé^7Name€"'
-FILE = re.compile(rb'seta name "\^1XYZ\xe9\^7Name\x80"\r\n'
-                  rb"//pmk\.example\.org//\r\n"
-                  rb"//\d\d:\d\d:\d\d  \d\d-\d\d-\d{4} Prismark Crew crew\.example\.org //\r\n")
+NAME = 'seta name "^1Łódź Жук カ é€^7XYZ"'
+ENDING = (rb"//pmk\.example\.org//\r\n"
+          rb"//\d\d:\d\d:\d\d  \d\d-\d\d-\d{4} Prismark Crew crew\.example\.org //\r\n")
+# The name line in each ANSI code page, with "?" for what the code page lacks, and what the
+# notice lists: from the code pages' own tables.
+CODE_PAGES = {
+    "C.UTF-8": (b'seta name "^1?\xf3d? ??? ? \xe9\x80^7XYZ"',
+                "Ł (U+0141), ź (U+017A), Ж (U+0416), у (U+0443), к (U+043A), カ (U+30AB)"),
+    "pl_PL.UTF-8": (b'seta name "^1\xa3\xf3d\x9f ??? ? \xe9\x80^7XYZ"',
+                    "Ж (U+0416), у (U+0443), к (U+043A), カ (U+30AB)"),
+    "ru_RU.UTF-8": (b'seta name "^1??d? \xc6\xf3\xea ? ?\x88^7XYZ"',
+                    "Ł (U+0141), ó (U+00F3), ź (U+017A), カ (U+30AB), é (U+00E9)"),
+    "ja_JP.UTF-8": (b'seta name "^1??d? \x84\x47\x84\x85\x84\x7b \x83\x4a ??^7XYZ"',
+                    "Ł (U+0141), ó (U+00F3), ź (U+017A), é (U+00E9), € (U+20AC)"),
+}
 
 
 class WineWindow(Window):
-    def __init__(self, session, wid, client):
+    def __init__(self, session, wid, client, scale=1.0):
         super().__init__(session, wid)
+        self.scale = scale
         width, height = self.size()
-        border = (width - client[0]) // 2
-        self.offset = (border, height - client[1] - border)
+        client_width, client_height = round(client[0] * scale), round(client[1] * scale)
+        border = (width - client_width) // 2
+        self.offset = (border, height - client_height - border)
 
     def point(self, x, y):
-        super().point(x + self.offset[0], y + self.offset[1])
+        super().point(round(x * self.scale) + self.offset[0], round(y * self.scale) + self.offset[1])
 
-    def client_pixel(self, image, x, y):
-        return image.pixel(x + self.offset[0], y + self.offset[1])
+    def client_image(self, rect):
+        """The pixels of a client rectangle given in logical pixels, as x, y -> colour in
+        screen pixels from the rectangle's corner."""
+        image = self.image()
+        x0, y0 = round(rect[0] * self.scale), round(rect[1] * self.scale)
+        width, height = round(rect[2] * self.scale), round(rect[3] * self.scale)
+        return {(x, y): image.pixel(x0 + x + self.offset[0], y0 + y + self.offset[1])
+                for x in range(width) for y in range(height)}
 
 
 class WindowsSmoke(Session):
     def setUp(self):
         super().setUp()
         self.env.update(WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
-        # A Wine session of this test's own, on this test's X server.
-        subprocess.run(["wineserver", "-k"], env=self.env, capture_output=True)
+        self.scale = 1.0
 
     def tearDown(self):
         subprocess.run(["wineserver", "-k"], env=self.env, capture_output=True)
         super().tearDown()
+
+    def use(self, prefix="", locale="C.UTF-8", scale=1.0):
+        """A Wine session of this test's own, on this test's X server, in the prefix with that
+        suffix and the locale that sets Wine's ANSI code page."""
+        subprocess.run(["wineserver", "-k"], env=self.env, capture_output=True)
+        self.env.update(WINEPREFIX=PREFIX + prefix, LANG=locale, LC_ALL=locale)
+        self.scale = scale
 
     def start_prismark(self, cwd=None):
         self.program = subprocess.Popen(["wine", BINARY], env=self.env, cwd=cwd or self.scratch,
@@ -61,10 +91,30 @@ class WindowsSmoke(Session):
         def search():
             found = self.xdotool_ok("search", "--onlyvisible", "--name", f"^{title}$")
             return int(found.split()[0]) if found else None
-        return WineWindow(self, wait_until(search, timeout, what=f"window '{title}'"), client)
+        wid = wait_until(search, timeout, what=f"window '{title}'")
+        return WineWindow(self, wid, client, self.scale)
 
-    def test_a_user_session(self):
-        main = self.start_prismark()
+    def message_text(self):
+        """The text of the message box that is up, copied with Ctrl+C as on Windows; then the
+        box is closed."""
+        found = wait_until(lambda: self.xdotool_ok("search", "--onlyvisible", "--name", "^Prismark$"),
+                           what="a message")
+        box = Window(self, int(found.split()[0]))
+        width, height = box.size()
+        box.point(width // 2, height // 3)
+        self.clear_clipboard()
+        box.key("ctrl+c")
+        text = self.clipboard()
+        self.close_window(box.id)
+        wait_until(lambda: not box.exists(), what="the message to close")
+        return text
+
+    def write_name_file(self, locale, main=None):
+        """One user's journey (in the program started, or a new one): two coloured parts,
+        "create name", the name string and its preview, and a pasted name in four scripts
+        written to a path in double quotes (as Explorer's "Copy as path" gives it), with the
+        notice of what the code page lacks."""
+        main = main or self.start_prismark()
         main.fill_rows([("XYZ", "01 red"), ("Name", "07 white")])
         main.click(CREATE_NAME)
         # Left where the program put it: Wine does not follow a window moved behind its back.
@@ -73,39 +123,77 @@ class WindowsSmoke(Session):
         self.assertEqual(result.read_field(RESULT_FIELD), "^1XYZ^7Name")
 
         # The preview: the tag in red, the name after it in white.
-        image = result.image()
-        self.screenshot(save_as="windows_result.png")
-        x0, y0, width, height = PREVIEW
         colours = {}
-        for x in range(x0, x0 + width):
-            for y in range(y0, y0 + height):
-                colours.setdefault(result.client_pixel(image, x, y), []).append(x)
+        for (x, _), colour in result.client_image(PREVIEW).items():
+            colours.setdefault(colour, []).append(x)
         self.assertIn(RED, colours)
         self.assertIn(WHITE, colours)
         self.assertLess(max(colours[RED]), min(colours[WHITE]))
 
-        # The name file, in Windows-1252 bytes.
         self.paste(result, RESULT_FIELD, NAME)
         self.assertEqual(result.read_field(RESULT_FIELD), NAME)
         path = os.path.join(self.scratch, "prismark.cfg")
-        result.replace_field(PATH_FIELD, "Z:" + path.replace("/", "\\"))
+        result.replace_field(PATH_FIELD, '"Z:' + path.replace("/", "\\") + '"')
         result.click(COPY_BUTTON)
-        wait_until(lambda: os.path.exists(path), what="the name file")
-        time.sleep(0.3)
+        first_line, listed = CODE_PAGES[locale]
+        self.assertIn("\n\n" + listed + "\n\n", self.message_text())
         with open(path, "rb") as written:
             contents = written.read()
-        self.assertIsNotNone(FILE.fullmatch(contents), contents)
+        self.assertIsNotNone(re.fullmatch(re.escape(first_line) + rb"\r\n" + ENDING, contents),
+                             contents)
+        return main, result
 
+    def test_a_user_session(self):
+        self.use()
+        main, result = self.write_name_file("C.UTF-8")
+        self.screenshot(save_as="windows_result.png")
         # A bad path: reported, and the program goes on with everything kept.
         result.replace_field(PATH_FIELD, "Z:\\no such folder\\prismark.cfg")
         result.click(COPY_BUTTON)
-        report = self.find_wine_window("Prismark", (0, 0))
-        self.screenshot(save_as="windows_report.png")
-        self.close_window(report.id)
-        wait_until(lambda: not report.exists(), what="the report to close")
+        self.assertIn("Path not found.", self.message_text())
         self.assert_running()
         self.assertEqual(result.read_field(RESULT_FIELD), NAME)
+        main.click(BYE)
+        self.assert_ends(timeout=30)
 
+    def test_players_code_pages(self):
+        for locale in ("pl_PL.UTF-8", "ru_RU.UTF-8", "ja_JP.UTF-8"):
+            with self.subTest(locale=locale):
+                self.use(locale=locale)
+                main, _ = self.write_name_file(locale)
+                main.click(BYE)
+                self.assert_ends(timeout=30)
+
+    def buttons(self, main):
+        """The bottom band with both buttons, as drawn."""
+        return main.client_image((380, 388, 220, 27))
+
+    def test_without_face_replacements(self):
+        """A player's Wine has neither Tahoma nor Segoe UI. The buttons must look as they do
+        where those faces are DejaVu Sans, not fall back to a serif face."""
+        self.use()
+        main = self.start_prismark()
+        with_replacements = self.buttons(main)
+        main.click(BYE)
+        self.assert_ends(timeout=30)
+
+        self.use(prefix="-bare")
+        main, _ = self.write_name_file("C.UTF-8")
+        self.screenshot(save_as="windows_without_face_replacements.png")
+        self.assertEqual(self.buttons(main), with_replacements)
+        main.click(BYE)
+        self.assert_ends(timeout=30)
+
+    def test_at_125_percent(self):
+        """Both windows scaled by 5/4: every pixel beside the logos is painted."""
+        self.use(prefix="-125", scale=1.25)
+        main = self.start_prismark()
+        self.screenshot(save_as="windows_125_percent.png")
+        for x, y, width, height in LOGOS:
+            beside = main.client_image((x, y, width + 2, height + 2))
+            black = [at for at, colour in beside.items() if colour == (0, 0, 0)]
+            self.assertEqual(black, [], f"unpainted pixels beside the logo at {x},{y}")
+        self.write_name_file("C.UTF-8", main)
         main.click(BYE)
         self.assert_ends(timeout=30)
 
