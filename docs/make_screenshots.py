@@ -28,9 +28,7 @@ class Pictures(harness.Session):
         main.point(300, 60)
         time.sleep(0.3)
         self.save(main, "main_window.png")
-        main.click(harness.CREATE_NAME)
-        result = self.find_window(harness.RESULT_TITLE)
-        result.move(0, 0)
+        result = self.open_result_window(main)
         main.point(300, 60)  # away from the result window, so it shows no focus frame
         time.sleep(0.5)
         self.save(result, "result_window.png")
