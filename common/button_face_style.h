@@ -15,14 +15,14 @@ class ButtonFaceStyle : public QProxyStyle
 public:
     explicit ButtonFaceStyle(ColourValue face);
 
-    QColor faceColour() const;
-    QColor captionColour() const;
-
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget = nullptr) const override;
     void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                      const QWidget *widget = nullptr) const override;
 
 private:
+    QColor faceColour() const;
+    QColor captionColour() const;
+
     ColourValue m_face;
 };
