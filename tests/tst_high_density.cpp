@@ -38,6 +38,7 @@ void TestHighDensity::logosAreDrawnFromTheirSharpPictures()
     QFETCH(QString, sharpPicture);
     auto *logo = m_form->findChild<QWidget *>(name);
     QCOMPARE(logo->geometry(), place); // the same logical size and place at every scale
+    QCOMPARE(m_form->devicePixelRatioF(), qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
     if (m_form->devicePixelRatioF() != 2.0)
         QSKIP("the 2x picture is drawn pixel for pixel at 200 % only");
 
