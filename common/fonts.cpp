@@ -1,5 +1,6 @@
 #include "fonts.h"
 
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QStringList>
 
@@ -32,6 +33,10 @@ QFont microsoftSansSerif(qreal points)
 QFont userInterface()
 {
     QFont font = QGuiApplication::font();
+    // Where the platform's face is there, the font resolves to it and needs no fallbacks (which
+    // cost Qt a lookup of each face on the first text).
+    if (QFontInfo(font).family() == font.family())
+        return font;
     QStringList families{font.family()};
     for (const QString &sans :
          {u"Segoe UI"_s, u"Tahoma"_s, u"DejaVu Sans"_s, u"Liberation Sans"_s, u"Arial"_s}) {

@@ -13,8 +13,8 @@ QFont lucidaConsole(qreal points, QFont::Weight weight = QFont::Normal);
 QFont microsoftSansSerif(qreal points);
 
 // The platform's own interface face for the buttons, the path field and the messages; where it
-// is not installed (Wine without Tahoma), Segoe UI, Tahoma, DejaVu Sans, Liberation Sans or Arial,
-// and failing those the platform's sans serif, never a serif face.
+// is not installed (Wine without Tahoma), the first of Segoe UI, Tahoma, DejaVu Sans, Liberation
+// Sans and Arial that is, and failing those the platform's sans serif, never a serif face.
 QFont userInterface();
 
 } // namespace Fonts
