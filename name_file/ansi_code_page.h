@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
 #include <QStringView>
 
 #include <optional>
@@ -13,3 +15,6 @@ unsigned int ansiCodePage();
 // One character in code page `codePage`, or nothing where that code page has no exact
 // equivalent for it (a best-fit look-alike does not count).
 std::optional<QByteArray> codePageBytes(unsigned int codePage, QStringView character);
+
+// Bytes in code page `codePage` as text.
+QString codePageText(unsigned int codePage, QByteArrayView bytes);

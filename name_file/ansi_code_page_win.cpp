@@ -18,3 +18,15 @@ std::optional<QByteArray> codePageBytes(unsigned int codePage, QStringView chara
         return std::nullopt;
     return QByteArray(bytes, length);
 }
+
+QString codePageText(unsigned int codePage, QByteArrayView bytes)
+{
+    if (bytes.isEmpty())
+        return {};
+    const int size = int(bytes.size());
+    const int length = MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
+    QString text(length, Qt::Uninitialized);
+    MultiByteToWideChar(codePage, 0, bytes.data(), size, reinterpret_cast<wchar_t *>(text.data()),
+                        length);
+    return text;
+}

@@ -32,15 +32,29 @@ std::optional<char> windows1252Byte(char32_t c)
     return std::nullopt;
 }
 
+// The end of the run of ASCII characters that starts at `from`.
+qsizetype asciiRunEnd(QStringView text, qsizetype from)
+{
+    while (from < text.size() && text[from].unicode() < 0x80)
+        ++from;
+    return from;
+}
+
 // Walks the text by characters; a surrogate pair is one character, and so is a lone surrogate,
 // which no code page holds. `append(bytes, code, character)` appends the character's bytes and
-// says whether the code page holds it.
+// says whether the code page holds it. Every ANSI code page holds ASCII as itself, so a run of it
+// is taken in one step.
 template <typename Append> AnsiText encode(QStringView text, Append append)
 {
     AnsiText result;
     result.bytes.reserve(text.size());
     QSet<char32_t> seenLost;
     for (qsizetype i = 0; i < text.size(); ++i) {
+        if (const qsizetype end = asciiRunEnd(text, i); end > i) {
+            result.bytes += text.sliced(i, end - i).toLatin1();
+            i = end - 1;
+            continue;
+        }
         const QChar unit = text[i];
         qsizetype length = 1;
         if (unit.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
@@ -62,6 +76,19 @@ template <typename Append> AnsiText encode(QStringView text, Append append)
     return result;
 }
 
+#ifdef Q_OS_WIN
+// The system's ANSI code page, where the name file is written in it. Windows-1252 is our own exact
+// table, and UTF-8 is no code page the game can read: both get Windows-1252.
+std::optional<unsigned int> systemCodePage()
+{
+    constexpr unsigned int Windows1252 = 1252, Utf8 = 65001;
+    const unsigned int codePage = ansiCodePage();
+    if (codePage == Windows1252 || codePage == Utf8)
+        return std::nullopt;
+    return codePage;
+}
+#endif
+
 } // namespace
 
 AnsiText toWindows1252(QStringView text)
@@ -77,16 +104,28 @@ AnsiText toWindows1252(QStringView text)
 AnsiText toAnsi(QStringView text)
 {
 #ifdef Q_OS_WIN
-    // Windows-1252 is our own exact table, and UTF-8 is no code page the game can read.
-    constexpr unsigned int Windows1252 = 1252, Utf8 = 65001;
-    const unsigned int codePage = ansiCodePage();
-    if (codePage != Windows1252 && codePage != Utf8)
+    if (const std::optional<unsigned int> codePage = systemCodePage())
         return encode(text, [codePage](QByteArray &bytes, char32_t, QStringView character) {
-            const std::optional<QByteArray> encoded = codePageBytes(codePage, character);
+            const std::optional<QByteArray> encoded = codePageBytes(*codePage, character);
             if (encoded)
                 bytes += *encoded;
             return encoded.has_value();
         });
 #endif
     return toWindows1252(text);
+}
+
+QString fromAnsi(QByteArrayView bytes)
+{
+#ifdef Q_OS_WIN
+    if (const std::optional<unsigned int> codePage = systemCodePage())
+        return codePageText(*codePage, bytes);
+#endif
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        const char16_t high = byte >= 0x80 && byte < 0xA0 ? HighControlRange[byte - 0x80] : 0;
+        text[i] = QChar(high ? high : char16_t(byte));
+    }
+    return text;
 }

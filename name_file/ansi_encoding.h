@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QStringList>
 #include <QStringView>
 
@@ -18,3 +19,6 @@ AnsiText toAnsi(QStringView text);
 
 // Windows-1252 itself, on every platform.
 AnsiText toWindows1252(QStringView text);
+
+// Bytes in the name file's code page as text: the way back from toAnsi().
+QString fromAnsi(QByteArrayView bytes);
