@@ -9,6 +9,7 @@
 #include "common/push_button.h"
 #include "common/window_placement.h"
 #include "form2_layout.h"
+#include "game_check.h"
 #include "lost_characters_notice.h"
 #include "name_file/clock.h"
 #include "name_file/name_file.h"
@@ -28,6 +29,9 @@ QFont previewFont()
     font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
+
+// The game check reads at more than 9:1 on the background picture; the hint's red would not.
+constexpr ColourValue GameCheckColour = rgbValue(255, 204, 102);
 
 } // namespace
 
@@ -49,15 +53,18 @@ Form2::Form2(QWidget *parent)
     addPicture(this, u"Image2"_s, BackgroundPictureColour, BackgroundPicture);
 
     const QFont captionFont = Fonts::lucidaConsole(9.75);
+    const QFont hintFont = Fonts::lucidaConsole(8.25);
     addColourLabel(this, u"Label1"_s, u"this is your name:"_s, captionFont, NameCaption);
     addLine(this, u"Line1"_s, Separator);
-    addColourLabel(this, u"Label2"_s, u"dont forget the   seta name \"\""_s,
-                   Fonts::lucidaConsole(8.25), Hint)
+    addColourLabel(this, u"Label2"_s, u"dont forget the   seta name \"\""_s, hintFont, Hint)
         ->setForeColour(0x000000FF);
     const QFont layerFont = previewFont();
     for (int layer = PreviewLayers; layer >= 1; --layer)
         m_preview[layer - 1] = addColourLabel(this, u"X%1"_s.arg(layer), {}, layerFont, Preview);
     m_preview[0]->setAccessibleName(u"name preview"_s);
+    // Right after the preview, so that a screen reader comes to it next.
+    m_gameCheck = addColourLabel(this, u"Label4"_s, {}, hintFont, GameCheckLine);
+    m_gameCheck->setForeColour(GameCheckColour);
     addColourLabel(this, u"Label3"_s, u"your name looks like:"_s, captionFont, LooksLikeCaption);
 
     Text1 = new LineField(this);
@@ -65,6 +72,8 @@ Form2::Form2(QWidget *parent)
     Text1->setFont(captionFont);
     Text1->setGeometry(toPixels(ResultField));
     Text1->setAccessibleName(u"name string"_s);
+    connect(Text1, &QLineEdit::textChanged, this, &Form2::showGameCheck);
+    showGameCheck(Text1->text());
 
     path = new LineField(this);
     path->setObjectName(u"path"_s);
@@ -90,4 +99,12 @@ void Form2::Command1_Click()
                         this);
     else if (!result.lost.isEmpty())
         ShowNotice(LostCharactersNotice(result.lost), this);
+}
+
+void Form2::showGameCheck(const QString &field)
+{
+    const GameCheck check = CheckNameForTheGame(field);
+    m_gameCheck->setText(check.line); // also its name for screen readers
+    m_gameCheck->setToolTip(check.details);
+    m_gameCheck->setAccessibleDescription(check.details);
 }

@@ -9,8 +9,8 @@ class ColourLabel;
 class LineField;
 class QPushButton;
 
-// The result window: the name string in an editable field, the layered colour preview, and the
-// path and button that write the name file.
+// The result window: the name string in an editable field, the layered colour preview, the
+// check of what the game keeps of the name, and the path and button that write the name file.
 class Form2 : public QWidget
 {
     Q_OBJECT
@@ -30,10 +30,12 @@ public:
 
 private:
     void Command1_Click();
+    void showGameCheck(const QString &field);
 
     LineField *Text1 = nullptr;
     LineField *path = nullptr;
     QPushButton *Command1 = nullptr;
     std::array<ColourLabel *, PreviewLayers> m_preview{};
+    ColourLabel *m_gameCheck = nullptr;
     const Clock *m_clock;
 };

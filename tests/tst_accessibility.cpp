@@ -80,6 +80,12 @@ void TestAccessibility::resultWindowFieldsAreNamed()
     QCOMPARE(accessibleText(window->pathField(), QAccessible::Name), u"name file path"_s);
     QCOMPARE(accessibleText(window->findChild<QWidget *>(u"Command1"_s), QAccessible::Name),
              u"copy into file:"_s);
+    // The game check comes right after the preview.
+    QAccessibleInterface *form = QAccessible::queryAccessibleInterface(window);
+    const int preview =
+        form->indexOfChild(QAccessible::queryAccessibleInterface(window->previewLabel(1)));
+    QCOMPARE(form->child(preview + 1)->text(QAccessible::Name),
+             u"in game: shows as UnnamedPlayer"_s);
 }
 
 void TestAccessibility::previewTellsColoursInWords_data()

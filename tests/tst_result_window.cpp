@@ -7,6 +7,7 @@
 #include "result_window/result_window_instance.h"
 #include "test_support.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFontInfo>
@@ -40,6 +41,8 @@ private slots:
     void enterAndEscapeDoNothing();
     void reusedWhileOpenAndFreshAfterClose();
     void keepsTheProgramAliveOnlyWhileOpen();
+    void gameCheckFollowsTheField_data();
+    void gameCheckFollowsTheField();
     void labelsShowMarkupAsTyped_data();
     void labelsShowMarkupAsTyped();
     void fieldsNeverHoldLineBreaks_data();
@@ -94,6 +97,8 @@ void TestResultWindow::controlsAtTheirPlaces_data()
                           << u"dont forget the   seta name \"\""_s << 8.25;
     QTest::newRow("this is your name")
         << u"Label1"_s << QRect(8, 16, 145, 17) << u"this is your name:"_s << 9.75;
+    QTest::newRow("game check") << u"Label4"_s << QRect(8, 160, 369, 17)
+                                << u"in game: shows as UnnamedPlayer"_s << 8.25;
     QTest::newRow("separator") << u"Line1"_s << QRect(8, 200, 369, 1) << QString() << 0.0;
     QTest::newRow("background") << u"Image2"_s << QRect(0, 0, 1080, 828) << QString() << 0.0;
 }
@@ -142,6 +147,8 @@ void TestResultWindow::previewLabelsStackWithX1InFront()
     }
     QVERIFY(children.indexOf(window->findChild<QWidget *>(u"Image2"_s)) == 0);
     QCOMPARE(window->findChild<ColourLabel *>(u"Label2"_s)->foreColour(), 0x000000FFu);
+    const ColourValue check = window->findChild<ColourLabel *>(u"Label4"_s)->foreColour();
+    QVERIFY(contrastRatio(toQColor(check), QColor(42, 44, 64)) >= 4.5);
 }
 
 void TestResultWindow::tabOrderAndFocus()
@@ -190,6 +197,51 @@ void TestResultWindow::keepsTheProgramAliveOnlyWhileOpen()
     // A tool window; yet while it is open the program goes on.
     QVERIFY(window->testAttribute(Qt::WA_QuitOnClose));
     QVERIFY(window->testAttribute(Qt::WA_DeleteOnClose));
+}
+
+void TestResultWindow::gameCheckFollowsTheField_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed"); // afterwards, at the end of the field
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("details"); // empty: not compared
+
+    QTest::newRow("fits") << u"^1XYZ^7Name"_s << QString() << u"in game: 11 of 35 bytes"_s
+                          << QString();
+    QTest::newRow("cut") << u"^1"_s + QString(40, u'A') << QString()
+                         << u"in game: cut after \"…AAAAAAAA\""_s << QString();
+    QTest::newRow("UnnamedPlayer")
+        << u"^1"_s << QString() << u"in game: shows as UnnamedPlayer"_s
+        << u"free-for-all games keep 0 of the name's 2 bytes and drop 2:\nUnnamedPlayer\n"
+           u"team games keep 0 of the name's 2 bytes and drop 2:\nUnnamedPlayer"_s;
+    QTest::newRow("^^") << u"^^1XYZ"_s << QString() << u"in game: mishandled, it holds ^^"_s
+                        << QString();
+    QTest::newRow("refused") << u"a\\b;c\"d;"_s << QString()
+                             << u"in game: refused, it holds \\, ; and \""_s << QString();
+    QTest::newRow("seta name, in the file's code page")
+        << u"seta name \"^1Zoë €\""_s << QString() << u"in game: 7 of 35 bytes"_s
+        << u"free-for-all games keep 7 of the name's 7 bytes and drop 0:\n^1Zoë €\n"
+           u"team games keep 5 of the name's 7 bytes and drop 2:\nZoë €"_s;
+    QTest::newRow("an edit in the field")
+        << u"^1XYZ^7Name"_s << u";"_s << u"in game: refused, it holds ;"_s << QString();
+}
+
+void TestResultWindow::gameCheckFollowsTheField()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, line);
+    QFETCH(QString, details);
+    Form2 *window = GetResultWindow();
+    window->resultField()->setText(field);
+    QTest::keyClicks(window->resultField(), typed);
+    auto *check = window->findChild<ColourLabel *>(u"Label4"_s);
+    QCOMPARE(check->text(), line);
+    QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(check);
+    QCOMPARE(heard->text(QAccessible::Name), line);
+    QCOMPARE(heard->text(QAccessible::Description), check->toolTip());
+    if (!details.isEmpty())
+        QCOMPARE(check->toolTip(), details);
 }
 
 void TestResultWindow::labelsShowMarkupAsTyped_data()

@@ -7,7 +7,7 @@ import subprocess
 import time
 import unittest
 
-from harness import Session
+from harness import RESULT_FIELD, Session
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -53,7 +53,7 @@ class Accessibility(Session):
         self.assertEqual(sorted(label for n in lists for label in n["labelled_by"]),
                          sorted(f"part {row} colour" for row in range(1, 11)))
 
-        self.open_result_window(main, [("XYZ", "01 red"), ("Name", "07 white")])
+        result = self.open_result_window(main, [("XYZ", "01 red"), ("Name", "07 white")])
         time.sleep(0.2)
         heard = self.tree()
         names = {n["name"] for n in heard}
@@ -61,6 +61,23 @@ class Accessibility(Session):
         self.assertIn("name file path", names)
         preview = [n for n in heard if n["name"] == "name preview"]
         self.assertEqual([n["description"] for n in preview], ["XYZ in red, Name in white"])
+
+        # Right after the preview, the game check, which follows the player's edits.
+        def game_check(heard):
+            for node in heard:
+                names = [child["name"] for child in node["children"]]
+                if "name preview" in names:
+                    return node["children"][names.index("name preview") + 1]
+            self.fail("no name preview")
+        check = game_check(heard)
+        self.assertEqual(check["name"], "in game: 11 of 35 bytes")
+        self.assertTrue(check["description"].startswith(
+            "free-for-all games keep 11 of the name's 11 bytes and drop 0:\n^1XYZ^7Name\n"),
+            check["description"])
+        result.click(RESULT_FIELD)
+        result.key("End")
+        result.type(";")
+        self.assertEqual(game_check(self.tree())["name"], "in game: refused, it holds ;")
 
 
 if __name__ == "__main__":

@@ -1,0 +1,79 @@
+#include "game_check.h"
+
+#include "game_name/game_name.h"
+#include "name_file/ansi_encoding.h"
+
+#include <QStringList>
+
+using namespace Qt::StringLiterals;
+using namespace GameName;
+
+namespace {
+
+// "\", "\ and ;", "\, ; and \"".
+QString listed(QByteArrayView characters)
+{
+    QStringList each;
+    for (const char character : characters)
+        each << QString(QLatin1Char(character));
+    const QString last = each.takeLast();
+    return each.isEmpty() ? last : each.join(u", "_s) + u" and "_s + last;
+}
+
+// The last few characters of `text`, where they are not all of it.
+QString ending(const QString &text)
+{
+    constexpr qsizetype Shown = 8;
+    return text.size() > Shown ? u'…' + text.last(Shown) : text;
+}
+
+// A name of many "^^" keeps them all; a tool tip shows the start of it.
+QString elided(const QString &text)
+{
+    constexpr qsizetype Longest = 70;
+    return text.size() > Longest ? text.first(Longest - 1) + u'…' : text;
+}
+
+QString line(QByteArrayView refused, bool doubleCaret, const Kept &freeForAll)
+{
+    if (!refused.isEmpty())
+        return u"in game: refused, it holds "_s + listed(refused);
+    if (doubleCaret)
+        return u"in game: mishandled, it holds ^^"_s;
+    if (freeForAll.unnamed)
+        return u"in game: shows as UnnamedPlayer"_s;
+    if (freeForAll.cutAt >= 0)
+        return u"in game: cut after \"%1\""_s.arg(ending(fromAnsi(freeForAll.visible)));
+    return u"in game: %1 of %2 bytes"_s.arg(freeForAll.bytes.size()).arg(Limit);
+}
+
+// Its first line holds none of the name, so that a tool tip never takes the name for markup.
+QString story(const QString &games, qsizetype nameBytes, const Kept &kept)
+{
+    const qsizetype keeps = kept.unnamed ? 0 : kept.bytes.size();
+    return u"%1 keep %2 of the name's %3 bytes and drop %4:\n%5"_s.arg(games)
+        .arg(keeps)
+        .arg(nameBytes)
+        .arg(nameBytes - keeps)
+        .arg(kept.unnamed ? u"UnnamedPlayer"_s : elided(fromAnsi(kept.bytes)));
+}
+
+} // namespace
+
+GameCheck CheckNameForTheGame(const QString &field)
+{
+    const QByteArray bytes = toAnsi(field).bytes;
+    const QByteArrayView name = nameInField(bytes);
+    const QByteArray refused = refusedCharacters(name);
+    const bool doubleCaret = holdsDoubleCaret(name);
+    const Kept freeForAll = keptOf(name, Game::FreeForAll);
+    QStringList details{story(u"free-for-all games"_s, name.size(), freeForAll),
+                        story(u"team games"_s, name.size(), keptOf(name, Game::Team))};
+    if (!refused.isEmpty())
+        details << u"The game refuses a name that holds \\, ; or \" and keeps the old name, or "
+                   u"shows UnnamedPlayer or badinfo."_s;
+    else if (doubleCaret)
+        details << u"The game keeps \"^^\" without counting it, and enough of them overrun its "
+                   u"name buffer."_s;
+    return {line(refused, doubleCaret, freeForAll), details.join(u'\n')};
+}
