@@ -51,23 +51,28 @@ void TestHighDensity::logosAreDrawnFromTheirSharpPictures()
 
 void TestHighDensity::everyPixelIsPainted_data()
 {
-    QTest::addColumn<bool>("resultWindow");
-    QTest::newRow("main window") << false;
-    QTest::newRow("result window") << true;
+    QTest::addColumn<QString>("name");
+    QTest::newRow("main window") << u"Form1"_s;
+    QTest::newRow("result window") << u"Form2"_s;
+    // Alone: a logo fills its whole box itself, to the last partial pixel.
+    QTest::newRow("small logo") << u"Image29"_s;
 }
 
 // At a fractional scale a widget's edge falls inside a screen pixel; that pixel must still be
-// painted by someone. The window is rendered onto transparency: what stays transparent is a
-// pixel that nothing painted, which the screen shows as black.
+// painted by someone. The widget and its children are rendered onto transparency, without the
+// window's own background: what stays transparent is a pixel that nothing painted, which the
+// screen shows as black or as the background.
 void TestHighDensity::everyPixelIsPainted()
 {
-    QFETCH(bool, resultWindow);
-    QWidget *window = resultWindow ? static_cast<QWidget *>(createName(m_form)) : m_form;
+    QFETCH(QString, name);
+    QWidget *window = name == u"Form2" ? static_cast<QWidget *>(createName(m_form))
+                      : name == u"Form1" ? m_form
+                                         : m_form->findChild<QWidget *>(name);
     const qreal scale = window->devicePixelRatioF();
     QImage image(window->size() * scale, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
-    window->render(&image);
+    window->render(&image, {}, {}, QWidget::DrawChildren);
     const int unpainted =
         countPixels(image, image.rect(), [](QRgb pixel) { return qAlpha(pixel) != 255; });
     QCOMPARE(unpainted, 0);
