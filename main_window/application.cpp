@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(u"Prismark"_s);
-    setApplicationVersion(u"1.01a"_s);
+    setApplicationVersion(QStringLiteral(PRISMARK_VERSION));
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)

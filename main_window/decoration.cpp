@@ -75,7 +75,7 @@ void addFrontDecoration(QWidget *form)
         ->setToolTip(Maker::ContactAddress);
     addColourLabel(form, u"Label48"_s, Maker::Site, creditFont, WebAddress);
     addPicture(form, u"Image29"_s, u":/prismark/logo_small.bmp"_s, SmallLogo)
-        ->setToolTip(u"Version 1.01a"_s);
+        ->setToolTip(u"Version "_s + QLatin1StringView(PRISMARK_VERSION));
 }
 
 } // namespace Decoration

@@ -71,7 +71,7 @@ export DISPLAY=:$(head -n 1 "$display_file")
 
 ctest --test-dir "$build" --output-on-failure --timeout 600
 
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+version=$(sed -n 's/^PRISMARK_VERSION:INTERNAL=//p' "$build/CMakeCache.txt")
 stage=$build/zip/prismark-$version-windows-x64
 rm -rf "$build/zip"
 mkdir -p "$stage/licenses/Qt" "$root/dist"

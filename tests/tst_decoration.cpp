@@ -150,7 +150,7 @@ void TestDecoration::toolTips_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("toolTip");
     // The legend cells' tool tips are checked with each cell.
-    QTest::newRow("small logo") << u"Image29"_s << u"Version 1.01a"_s;
+    QTest::newRow("small logo") << u"Image29"_s << u"Version "_s + PRISMARK_VERSION;
     QTest::newRow("large logo") << u"Image1"_s << QString();
     QTest::newRow("a swatch itself") << u"Image3"_s << QString();
     QTest::newRow("web address") << u"Label48"_s << QString();

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Builds the Debian package, installs it with dpkg into a scratch root, checks what it put
-# where, validates the desktop entry and starts the installed program.
-#   test_package.sh BUILD_DIR
+# where and that it tells the build's version, validates the desktop entry and starts the
+# installed program.
+#   test_package.sh BUILD_DIR VERSION
 set -euo pipefail
 build=$1
+version=$2
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
@@ -29,6 +31,8 @@ desktop-file-validate "$desktop" || fail "the desktop entry is not valid"
 metainfo=$root/usr/share/metainfo/org.example.pmk.prismark.metainfo.xml
 [ -f "$metainfo" ] || fail "no AppStream metainfo"
 appstreamcli validate --no-net "$metainfo" >/dev/null || fail "the metainfo is not valid"
+grep -q "<release version=\"$version\"" "$metainfo" || fail "the AppStream release is not $version"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version is not $version"
 grep -q "MIT License" "$root/usr/share/doc/prismark/copyright" || fail "no MIT licence"
 dpkg-query --root="$root" -W -f='${Status}' prismark | grep -q "install ok installed" \
     || fail "dpkg does not list the package as installed"

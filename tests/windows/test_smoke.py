@@ -184,6 +184,16 @@ class WindowsSmoke(Session):
         main.click(BYE)
         self.assert_ends(timeout=30)
 
+    def test_version_strings(self):
+        """Explorer's file properties tell the build's version."""
+        with open(BINARY, "rb") as exe:
+            data = exe.read()
+        for key in ("FileVersion", "ProductVersion"):
+            # A version string is its key, a null, maybe a null for alignment, and its value.
+            found = re.search(key.encode("utf-16-le") + rb"\0\0(?:\0\0)?((?:[^\0]\0)+)\0\0", data)
+            self.assertIsNotNone(found, key)
+            self.assertEqual(found.group(1).decode("utf-16-le"), os.environ["PRISMARK_VERSION"])
+
     def test_at_125_percent(self):
         """Both windows scaled by 5/4: every pixel beside the logos is painted."""
         self.use(prefix="-125", scale=1.25)
