@@ -1,19 +1,43 @@
 #include "fonts.h"
 
-#include <QFontInfo>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// The first of `families` that is installed, alone; where none is, all of them, for the platform
+// to find a look-alike. A font that names one installed family resolves at once. Naming a missing
+// family, or more than one, makes Qt ask the platform for fallbacks, which on Windows means
+// reading the names of every installed font: tens of milliseconds at start.
+QStringList firstInstalled(const QStringList &families)
+{
+    static const QStringList installed = [] {
+        QStringList names = QFontDatabase::families();
+        for (QString &name : names)
+            name = name.section(u" ["_s, 0, 0); // "Family [Foundry]"
+        return names;
+    }();
+    for (const QString &family : families) {
+        if (installed.contains(family, Qt::CaseInsensitive))
+            return {family};
+    }
+    return families;
+}
+
+} // namespace
+
 namespace Fonts {
 
-// Each face is followed by look-alikes, so that a system without it (Wine, Linux) never falls
-// back to a serif face.
+// Each face has look-alikes, so that a system without it (Wine, Linux) never falls back to a
+// serif face.
 QFont lucidaConsole(qreal points, QFont::Weight weight)
 {
     QFont font;
-    font.setFamilies({u"Lucida Console"_s, u"Courier New"_s, u"DejaVu Sans Mono"_s});
+    font.setFamilies(
+        firstInstalled({u"Lucida Console"_s, u"Courier New"_s, u"DejaVu Sans Mono"_s}));
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     font.setPointSizeF(points);
@@ -24,7 +48,7 @@ QFont lucidaConsole(qreal points, QFont::Weight weight)
 QFont microsoftSansSerif(qreal points)
 {
     QFont font;
-    font.setFamilies({u"Microsoft Sans Serif"_s, u"Tahoma"_s, u"DejaVu Sans"_s});
+    font.setFamilies(firstInstalled({u"Microsoft Sans Serif"_s, u"Tahoma"_s, u"DejaVu Sans"_s}));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     return font;
@@ -33,16 +57,11 @@ QFont microsoftSansSerif(qreal points)
 QFont userInterface()
 {
     QFont font = QGuiApplication::font();
-    // Where the platform's face is there, the font resolves to it and needs no fallbacks (which
-    // cost Qt a lookup of each face on the first text).
-    if (QFontInfo(font).family() == font.family())
-        return font;
-    QStringList families{font.family()};
-    for (const QString &sans :
-         {u"Segoe UI"_s, u"Tahoma"_s, u"DejaVu Sans"_s, u"Liberation Sans"_s, u"Arial"_s}) {
-        if (!families.contains(sans))
-            families << sans;
-    }
+    const QStringList families =
+        firstInstalled({font.family(), u"Segoe UI"_s, u"Tahoma"_s, u"DejaVu Sans"_s,
+                        u"Liberation Sans"_s, u"Arial"_s});
+    if (families.first() == font.family())
+        return font; // the platform's own face is there
     font.setFamilies(families);
     font.setStyleHint(QFont::SansSerif);
     return font;
