@@ -8,10 +8,13 @@
 namespace {
 
 // The leading part of `text` that reaches the right edge. A caption may be far longer than the
-// label shows; laying out only this part keeps painting cheap, whatever the caption's length.
+// label shows; laying out only this part keeps painting cheap, whatever the caption's length. A
+// caption of one chunk or less is drawn whole, without measuring it first.
 QStringView visiblePart(QStringView text, const QFontMetrics &metrics, int width)
 {
     constexpr qsizetype Chunk = 256;
+    if (text.size() <= Chunk)
+        return text;
     qsizetype length = 0;
     while (length < text.size()) {
         length = std::min(text.size(), length + Chunk);
