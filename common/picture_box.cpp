@@ -2,13 +2,34 @@
 
 #include "twips.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QPaintEvent>
 #include <QPainter>
 
-PictureBox::PictureBox(const QString &pictureFile, QWidget *parent)
-    : QWidget(parent), m_picture(pictureFile), m_naturalSize(QImageReader(pictureFile).size())
+using namespace Qt::StringLiterals;
+
+QPixmap readPicture(const QString &pictureFile)
 {
+    QImageReader reader(pictureFile, QFileInfo(pictureFile).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+// The picture and, on a dense screen, its "@2x" file, as QIcon(pictureFile) would hold them.
+PictureBox::PictureBox(const QString &pictureFile, QWidget *parent) : QWidget(parent)
+{
+    const QPixmap picture = readPicture(pictureFile);
+    m_naturalSize = picture.size();
+    m_picture.addPixmap(picture);
+    if (qGuiApp->devicePixelRatio() > 1) {
+        QString sharp = pictureFile;
+        sharp.insert(sharp.lastIndexOf(u'.'), u"@2x"_s);
+        if (QFile::exists(sharp))
+            m_picture.addPixmap(readPicture(sharp));
+    }
     // Not opaque: at a fractional scale the box's last screen pixel may be only partly its own,
     // and what lies behind it must paint that pixel.
 }

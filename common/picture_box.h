@@ -22,12 +22,16 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QIcon m_picture; // QIcon finds the "@2x" file and picks it by the device pixel ratio
+    QIcon m_picture; // picks the sharpest of its pictures by the device pixel ratio
     QSize m_naturalSize;
     ColourValue m_fill = 0;
 };
 
 struct TwipRect;
+
+// The picture in `pictureFile`, read in the format its suffix names (never guessed: guessing loads
+// every image plug-in there is), at the pixel ratio an "@2x" in its name gives.
+QPixmap readPicture(const QString &pictureFile);
 
 // A new picture on `form` from `pictureFile`, named and placed; it lies in front of the form's
 // earlier children.

@@ -31,6 +31,10 @@ QPushButton *addPushButton(QWidget *form, const QString &name, const QString &ca
     button->setObjectName(name);
     button->setAutoDefault(false);
     button->setGeometry(toPixels(where));
+    // The interface face, whatever face the window has.
+    QFont interfaceFont = QApplication::font();
+    interfaceFont.setResolveMask(QFont::AllPropertiesResolved);
+    button->setFont(interfaceFont);
     button->setStyle(highlightFaceStyle());
     return button;
 }

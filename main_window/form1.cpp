@@ -3,6 +3,7 @@
 #include "common/colour_label.h"
 #include "common/fonts.h"
 #include "common/line_field.h"
+#include "common/picture_box.h"
 #include "common/push_button.h"
 #include "decoration.h"
 #include "form1_layout.h"
@@ -43,7 +44,7 @@ QIcon programIcon()
 {
     QIcon icon;
     for (int side : {16, 24, 32, 48, 64})
-        icon.addFile(u":/prismark/icon_%1.png"_s.arg(side), QSize(side, side));
+        icon.addPixmap(readPicture(u":/prismark/icon_%1.png"_s.arg(side)));
     return icon;
 }
 
@@ -69,6 +70,9 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     setWindowTitle(u"Soldier of Fortune 2 Double Helix - Prismark"_s);
     setWindowIcon(programIcon());
     resize(toPixels(ClientArea));
+    // The rows' face is the window's own, so that the rows take it as they are made: a list given a
+    // face later builds its pop-up list at once, which costs a list ten times over at start.
+    setFont(rowFont());
     QPalette white = palette();
     white.setColor(QPalette::Window, toQColor(White));
     setPalette(white);
@@ -131,7 +135,6 @@ void Form1::createRows()
     for (int row = 0; row < PartCount; ++row) {
         auto *list = new QComboBox(this);
         list->setObjectName(u"Combo%1"_s.arg(row + 1));
-        list->setFont(rowFont());
         list->setEditable(true);
         // The list's text is exactly what the user picked or typed: no completion (a Qt built
         // without it has none to switch off), and no typed text added to the list on Enter.
@@ -146,7 +149,6 @@ void Form1::createRows()
     for (int row = 0; row < PartCount; ++row) {
         auto *field = new LineField(this);
         field->setObjectName(u"Text%1"_s.arg(row + 1));
-        field->setFont(rowFont());
         field->setToolTip(partToolTip(row));
         field->setGeometry(toPixels(partText(row)));
         m_rows[row].text = field;
