@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include "common/fonts.h"
+#include "common/system_colour_style.h"
 #include "common/window_placement.h"
 #include "form1.h"
 #include "result_window/form2.h"
@@ -11,6 +12,8 @@ Form1 *StartProgram()
 {
     // Whatever has no face of its own (buttons, the path field, messages, menus, tool tips).
     QApplication::setFont(Fonts::userInterface());
+    if (SystemColourStyle::paintsThemeFaces(QApplication::style()))
+        QApplication::setStyle(new SystemColourStyle(QApplication::style()));
     auto *window = new Form1;
     window->setAttribute(Qt::WA_DeleteOnClose);
     centreOnScreen(window);
