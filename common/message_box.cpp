@@ -1,5 +1,7 @@
 #include "message_box.h"
 
+#include "push_button.h"
+
 #include <QMessageBox>
 
 using namespace Qt::StringLiterals;
@@ -13,6 +15,10 @@ void showMessage(QMessageBox::Icon icon, const QString &objectName, const QStrin
     box.setObjectName(objectName);
     box.setTextFormat(Qt::PlainText);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Windows' visual styles paint the button's face from their theme (light), while its caption
+    // takes the system's button-text colour, which a dark scheme makes white: the program's own
+    // button face reads on any scheme.
+    useHighlightFace(box.button(QMessageBox::Ok));
     box.exec();
 }
 

@@ -35,6 +35,11 @@ QPushButton *addPushButton(QWidget *form, const QString &name, const QString &ca
     QFont interfaceFont = QApplication::font();
     interfaceFont.setResolveMask(QFont::AllPropertiesResolved);
     button->setFont(interfaceFont);
-    button->setStyle(highlightFaceStyle());
+    useHighlightFace(button);
     return button;
+}
+
+void useHighlightFace(QAbstractButton *button)
+{
+    button->setStyle(highlightFaceStyle());
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QAbstractButton;
 class QPushButton;
 class QWidget;
 struct TwipRect;
@@ -10,3 +11,7 @@ struct TwipRect;
 // the window's default button: Enter does not press it.
 QPushButton *addPushButton(QWidget *form, const QString &name, const QString &caption,
                            const TwipRect &where);
+
+// Gives `button` that face: the highlight colour, and a caption in black or white, whichever
+// reads on it.
+void useHighlightFace(QAbstractButton *button);
