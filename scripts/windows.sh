@@ -23,6 +23,7 @@ cmake --build "$build"
 #   wine-prefix        the tests': Windows' interface faces (which Wine lacks) map to DejaVu Sans
 #   wine-prefix-bare   as a player's Wine is: no face replaced
 #   wine-prefix-125    the tests' at 125 % (120 dots per inch)
+#   wine-prefix-contrast  the tests' in Windows' High Contrast Black scheme
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 make_prefix() { # folder, then: faces, dpi=N
     local prefix=$1
@@ -46,6 +47,20 @@ make_prefix() { # folder, then: faces, dpi=N
             WINEPREFIX=$prefix wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels \
                 /t REG_DWORD /d "${setting#dpi=}" /f >/dev/null 2>&1
             ;;
+        contrast)
+            # High Contrast Black, as Windows stores the scheme.
+            for colour in "Window=0 0 0" "WindowText=255 255 255" "ButtonFace=0 0 0" \
+                "ButtonText=255 255 255" "Hilight=26 235 255" "HilightText=0 0 0" \
+                "GrayText=63 242 63" "Menu=0 0 0" "MenuText=255 255 255" "InfoWindow=0 0 0" \
+                "InfoText=255 255 255" "Background=0 0 0"; do
+                WINEPREFIX=$prefix wine reg add 'HKCU\Control Panel\Colors' /v "${colour%%=*}" \
+                    /t REG_SZ /d "${colour#*=}" /f >/dev/null 2>&1
+            done
+            WINEPREFIX=$prefix wine reg add 'HKCU\Control Panel\Accessibility\HighContrast' \
+                /v Flags /t REG_SZ /d 127 /f >/dev/null 2>&1
+            WINEPREFIX=$prefix wine reg add 'HKCU\Control Panel\Accessibility\HighContrast' \
+                /v "High Contrast Scheme" /t REG_SZ /d "High Contrast Black" /f >/dev/null 2>&1
+            ;;
         esac
     done
     WINEPREFIX=$prefix wineserver -w
@@ -54,6 +69,7 @@ make_prefix() { # folder, then: faces, dpi=N
 make_prefix "$build/wine-prefix" faces
 make_prefix "$build/wine-prefix-bare"
 make_prefix "$build/wine-prefix-125" faces dpi=120
+make_prefix "$build/wine-prefix-contrast" faces contrast
 export WINEPREFIX=$build/wine-prefix
 
 # One X server for the widget tests; the end-to-end test starts its own.

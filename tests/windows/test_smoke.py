@@ -4,7 +4,7 @@ Wine draws each window's frame itself inside the X window (its X11 driver is set
 windows), so points in a window's client area are shifted by that frame, and scaled where the
 prefix sets a screen scale. scripts/windows.sh makes the prefixes: WINEPREFIX with Windows'
 interface faces mapped to DejaVu Sans, WINEPREFIX-bare with no face replaced (as a player's
-Wine is), and WINEPREFIX-125 at 125 %."""
+Wine is), WINEPREFIX-125 at 125 %, and WINEPREFIX-contrast in High Contrast Black."""
 
 import os
 import re
@@ -23,6 +23,16 @@ RESULT_CLIENT = (385, 244)
 LOGOS = [(56, 24, 150, 45), (320, 8, 262, 96)]
 RED = (255, 0, 0)
 WHITE = (255, 255, 255)
+
+
+def contrast(a, b):
+    """The contrast of two colours, from 1 to 21, by the WCAG formula for readable text."""
+    def luminance(colour):
+        channels = [c / 255 for c in colour]
+        linear = [c / 12.92 if c <= 0.03928 else ((c + 0.055) / 1.055) ** 2.4 for c in channels]
+        return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
+    lighter, darker = sorted((luminance(a), luminance(b)), reverse=True)
+    return (lighter + 0.05) / (darker + 0.05)
 
 NAME = 'seta name "^1Łódź Жук カ é€^7XYZ"'
 ENDING = (rb"//pmk\.example\.org//\r\n"
@@ -153,6 +163,22 @@ class WindowsSmoke(Session):
         self.assertIn("Path not found.", self.message_text())
         self.assert_running()
         self.assertEqual(result.read_field(RESULT_FIELD), NAME)
+        main.click(BYE)
+        self.assert_ends(timeout=30)
+
+        # In High Contrast Black the name reads in its field: the field takes the scheme's colours.
+        self.use(prefix="-contrast")
+        main = self.start_prismark()
+        main.fill_rows([("XYZ", "01 red"), ("Name", "07 white")])
+        main.click(CREATE_NAME)
+        result = self.find_wine_window(RESULT_TITLE, RESULT_CLIENT)
+        time.sleep(0.5)
+        self.screenshot(save_as="windows_high_contrast_black.png")
+        x, y, width, height = RESULT_FIELD
+        pixels = list(result.client_image((x + 3, y + 3, width - 6, height - 6)).values())
+        face = max(set(pixels), key=pixels.count)
+        readable = [pixel for pixel in pixels if contrast(pixel, face) >= 4.5]
+        self.assertGreater(len(readable), 30, f"the name hardly shows on {face}")
         main.click(BYE)
         self.assert_ends(timeout=30)
 
