@@ -1,6 +1,7 @@
 #include "fonts.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QStringList>
 
@@ -57,12 +58,12 @@ QFont microsoftSansSerif(qreal points)
 QFont userInterface()
 {
     QFont font = QGuiApplication::font();
-    const QStringList families =
-        firstInstalled({font.family(), u"Segoe UI"_s, u"Tahoma"_s, u"DejaVu Sans"_s,
-                        u"Liberation Sans"_s, u"Arial"_s});
-    if (families.first() == font.family())
-        return font; // the platform's own face is there
-    font.setFamilies(families);
+    // The platform's face may be a name for another face (Windows' "MS Shell Dlg", which Wine
+    // without Tahoma draws in a serif face): only the face it is drawn in tells.
+    if (QFontInfo(font).family() == font.family())
+        return font;
+    font.setFamilies(firstInstalled(
+        {u"Segoe UI"_s, u"Tahoma"_s, u"DejaVu Sans"_s, u"Liberation Sans"_s, u"Arial"_s}));
     font.setStyleHint(QFont::SansSerif);
     return font;
 }
