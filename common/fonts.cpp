@@ -58,12 +58,14 @@ QFont microsoftSansSerif(qreal points)
 QFont userInterface()
 {
     QFont font = QGuiApplication::font();
-    // The platform's face may be a name for another face (Windows' "MS Shell Dlg", which Wine
-    // without Tahoma draws in a serif face): only the face it is drawn in tells.
-    if (QFontInfo(font).family() == font.family())
+    // The platform's face may be a name for another face (Linux's "Sans Serif"; Windows' "MS
+    // Shell Dlg", which Wine without Tahoma draws in a serif face): the face it is drawn in tells.
+    const QStringList sans{u"Segoe UI"_s, u"Tahoma"_s, u"DejaVu Sans"_s, u"Liberation Sans"_s,
+                           u"Arial"_s};
+    const QString drawn = QFontInfo(font).family();
+    if (drawn == font.family() || sans.contains(drawn))
         return font;
-    font.setFamilies(firstInstalled(
-        {u"Segoe UI"_s, u"Tahoma"_s, u"DejaVu Sans"_s, u"Liberation Sans"_s, u"Arial"_s}));
+    font.setFamilies(firstInstalled(sans));
     font.setStyleHint(QFont::SansSerif);
     return font;
 }
