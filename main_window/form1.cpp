@@ -12,6 +12,7 @@
 #include "program.h"
 #include "result_window/preview_refresh.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QIcon>
 #include <QPushButton>
@@ -73,9 +74,7 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     // The rows' face is the window's own, so that the rows take it as they are made: a list given a
     // face later builds its pop-up list at once, which costs a list ten times over at start.
     setFont(rowFont());
-    QPalette white = palette();
-    white.setColor(QPalette::Window, toQColor(White));
-    setPalette(white);
+    takeTheBackColour();
     setAutoFillBackground(true);
 
     // Children are created back to front: each one is stacked in front of those before it.
@@ -198,6 +197,26 @@ void Form1::Command2_Click()
 {
     Timer1->stop();
     EndProgram();
+}
+
+// The white back colour is the main window's class's, not the window's own: a window's own colours
+// become a separate copy in each of its controls, and then Fusion draws each colour list anew
+// instead of once for all ten. A change of the system's colours drops the class's colours; the
+// window then takes them again.
+void Form1::takeTheBackColour()
+{
+    QPalette white = QGuiApplication::palette();
+    white.setColor(QPalette::Window, toQColor(White));
+    if (QApplication::palette(this) != white ||
+        QApplication::palette(this).resolveMask() != white.resolveMask())
+        QApplication::setPalette(white, metaObject()->className());
+}
+
+bool Form1::event(QEvent *event)
+{
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        takeTheBackColour();
+    return QWidget::event(event);
 }
 
 // A refresh still pending is dropped with the window, also where closing the window handles

@@ -20,9 +20,11 @@ public:
     const PartRows &partRows() const { return m_rows; }
 
 protected:
+    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void takeTheBackColour();
     void createRowLabels();
     void createRows();
     void nameRowsForScreenReaders();
