@@ -255,6 +255,10 @@ void TestNameFile::failuresLeaveEverythingAsItWas_data()
     QTest::newRow("a folder's name") << u"folder"_s << QString();
     QTest::newRow("path through a regular file") << u"existing.cfg/name.cfg"_s << QString();
     QTest::newRow("over-long name") << QString(300, u'n') << nameTooLong;
+#ifdef Q_OS_WIN
+    // A stream of a file is written in place or not at all, and it is no regular file.
+    QTest::newRow("a stream of a file that is not there") << u"name.cfg:stream"_s << QString();
+#endif
 }
 
 void TestNameFile::failuresLeaveEverythingAsItWas()
