@@ -71,8 +71,8 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     setWindowTitle(u"Soldier of Fortune 2 Double Helix - Prismark"_s);
     setWindowIcon(programIcon());
     resize(toPixels(ClientArea));
-    // The rows' face is the window's own, so that the rows take it as they are made: a list given a
-    // face later builds its pop-up list at once, which costs a list ten times over at start.
+    // The rows' face is the window's own, which its rows, captions and credits take as they are
+    // made; the buttons keep the interface face.
     setFont(rowFont());
     takeTheBackColour();
     setAutoFillBackground(true);
@@ -207,8 +207,7 @@ void Form1::takeTheBackColour()
 {
     QPalette white = QGuiApplication::palette();
     white.setColor(QPalette::Window, toQColor(White));
-    if (QApplication::palette(this) != white ||
-        QApplication::palette(this).resolveMask() != white.resolveMask())
+    if (QApplication::palette(this) != white)
         QApplication::setPalette(white, metaObject()->className());
 }
 
