@@ -22,60 +22,33 @@ void TestGameName::whatTheGameKeeps_data()
     QTest::addColumn<int>("cutAt"); // in free-for-all games; -1: not cut
     QTest::addColumn<QByteArray>("refused");
     QTest::addColumn<bool>("doubleCaret");
+    const auto row = [](const char *tag, const QByteArray &field, const QByteArray &freeForAll,
+                        const QByteArray &team, int cutAt = -1, const QByteArray &refused = {},
+                        bool doubleCaret = false) {
+        QTest::newRow(tag) << field << freeForAll << team << cutAt << refused << doubleCaret;
+    };
 
-    const QByteArray a33(33, 'A'), a35(35, 'A'), a32(32, 'A');
-    QTest::newRow("tag and name") << "^1XYZ^7Name"_ba
-                                  << "^1XYZ^7Name"_ba
-                                  << "XYZName"_ba << -1 << ""_ba << false;
-    QTest::newRow("in seta name quotes") << "seta name \"^1XYZ^7Name\""_ba
-                                         << "^1XYZ^7Name"_ba
-                                         << "XYZName"_ba << -1 << ""_ba << false;
-    QTest::newRow("40 letters after a code")
-        << "^1" + QByteArray(40, 'A') << "^1" + a33 << a35 << 35 << ""_ba << false;
-    QTest::newRow("a code with one byte left") << "^1" + a32 + "^2BBB"
-                                               << "^1" + a32 << a32 + "BBB" << 34 << ""_ba << false;
-    QTest::newRow("leading and repeated blanks") << "   ^1A    B ^0C"_ba
-                                                 << "^1A   B C"_ba
-                                                 << "A   B C"_ba << -1 << ""_ba << false;
-    QTest::newRow("a code alone") << "^1"_ba
-                                  << "UnnamedPlayer"_ba
-                                  << "UnnamedPlayer"_ba << -1 << ""_ba << false;
-    QTest::newRow("a code and three blanks") << "^1   "_ba
-                                             << "^1"_ba
-                                             << "UnnamedPlayer"_ba << -1 << ""_ba << false;
-    QTest::newRow("multiples of 8, a caret before a blank and at the end")
-        << "^0A^ B^\x80"
-           "C^"_ba
-        << "ABC"_ba
-        << "ABC"_ba << -1 << ""_ba << false;
-    QTest::newRow("a code does not end a run of blanks, a tab does")
-        << "A  ^1  B \t   C"_ba
-        << "A  ^1 B \t   C"_ba
-        << "A   B \t   C"_ba << -1 << ""_ba << false;
-    QTest::newRow("a blank after a dropped code is leading") << " ^1 A"_ba
-                                                             << "^1 A"_ba
-                                                             << "A"_ba << -1 << ""_ba << false;
-    QTest::newRow("the trim leaves the caret of a caret-and-tab code")
-        << "A^\t"_ba
-        << "A^"_ba
-        << "A"_ba << -1 << ""_ba << false;
+    const QByteArray a32(32, 'A'), a33(33, 'A'), a35(35, 'A'), a40(40, 'A');
+    row("tag and name", "^1XYZ^7Name", "^1XYZ^7Name", "XYZName");
+    row("in seta name quotes", "seta name \"^1XYZ^7Name\"", "^1XYZ^7Name", "XYZName");
+    row("40 letters after a code", "^1" + a40, "^1" + a33, a35, 35);
+    row("a code with one byte left", "^1" + a32 + "^2BBB", "^1" + a32, a32 + "BBB", 34);
+    row("leading and repeated blanks", "   ^1A    B ^0C", "^1A   B C", "A   B C");
+    row("a code alone", "^1", "UnnamedPlayer", "UnnamedPlayer");
+    row("a code and three blanks", "^1   ", "^1", "UnnamedPlayer");
+    row("multiples of 8, a caret before a blank and at the end", "^0A^ B^\x80^@C^", "ABC", "ABC");
+    row("a code does not end a run of blanks, a tab does", "A  ^1  B \t   C", "A  ^1 B \t   C",
+        "A   B \t   C");
+    row("a blank after a dropped code is leading", " ^1 A", "^1 A", "A");
+    row("the trim leaves the caret of a caret-and-tab code", "A^\t", "A^", "A");
     // カ in code page 932 is 83 4A: the code takes the lead byte, and J is left.
-    QTest::newRow("code page 932, a character split by a code") << "^\x83\x4A"
-                                                                   "Z"_ba
-                                                                << "^\x83JZ"_ba
-                                                                << "JZ"_ba << -1 << ""_ba << false;
-    QTest::newRow("^^ kept in every game, neither counted nor checked")
-        << "^^" + a35 << "^^" + a35 << "^^" + a35 << -1 << ""_ba << true;
-    QTest::newRow("backslash") << "a\\b"_ba
-                               << "a\\b"_ba
-                               << "a\\b"_ba << -1 << "\\"_ba << false;
-    QTest::newRow("semicolons") << "a;b;"_ba
-                                << "a;b;"_ba
-                                << "a;b;"_ba << -1 << ";"_ba << false;
-    QTest::newRow("a double quote ends seta name's quotes early")
-        << "seta name \"a\"b\""_ba
-        << "a\"b"_ba
-        << "a\"b"_ba << -1 << "\""_ba << false;
+    row("code page 932, a character split by a code", "^\x83JZ", "^\x83JZ", "JZ");
+    row("^^ kept in every game, neither counted nor checked", "^^" + a35, "^^" + a35, "^^" + a35,
+        -1, {}, true);
+    row("backslash", "a\\b", "a\\b", "a\\b", -1, "\\");
+    row("semicolons", "a;b;", "a;b;", "a;b;", -1, ";");
+    row("a double quote ends seta name's quotes early", "seta name \"a\"b\"", "a\"b", "a\"b", -1,
+        "\"");
 }
 
 void TestGameName::whatTheGameKeeps()
