@@ -36,7 +36,7 @@ void TestGameName::whatTheGameKeeps_data()
     row("leading and repeated blanks", "   ^1A    B ^0C", "^1A   B C", "A   B C");
     row("a code alone", "^1", "UnnamedPlayer", "UnnamedPlayer");
     row("a code and three blanks", "^1   ", "^1", "UnnamedPlayer");
-    row("multiples of 8, a caret before a blank and at the end", "^0A^ B^\x80^@C^", "ABC", "ABC");
+    row("multiples of 8, a caret before a blank and at the end", "^0A^ B^\x80^8C^", "ABC", "ABC");
     row("a code does not end a run of blanks, a tab does", "A  ^1  B \t   C", "A  ^1 B \t   C",
         "A   B \t   C");
     row("a blank after a dropped code is leading", " ^1 A", "^1 A", "A");
