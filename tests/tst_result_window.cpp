@@ -216,10 +216,11 @@ void TestResultWindow::gameCheckFollowsTheField_data()
         << u"^1"_s << QString() << u"in game: shows as UnnamedPlayer"_s
         << u"free-for-all games keep 0 of the name's 2 bytes and drop 2:\nUnnamedPlayer\n"
            u"team games keep 0 of the name's 2 bytes and drop 2:\nUnnamedPlayer"_s;
-    QTest::newRow("^^") << u"^^1XYZ"_s << QString() << u"in game: mishandled, it holds ^^"_s
-                        << QString();
-    QTest::newRow("refused") << u"a\\b;c\"d;"_s << QString()
-                             << u"in game: refused, it holds \\, ; and \""_s << QString();
+    QTest::newRow("^^, before UnnamedPlayer")
+        << u"^^^1"_s << QString() << u"in game: mishandled, it holds ^^"_s << QString();
+    QTest::newRow("refused, before ^^")
+        << u"^^a\\b;c\"d;"_s << QString() << u"in game: refused, it holds \\, ; and \""_s
+        << QString();
     QTest::newRow("seta name, in the file's code page")
         << u"seta name \"^1Zoë €\""_s << QString() << u"in game: 7 of 35 bytes"_s
         << u"free-for-all games keep 7 of the name's 7 bytes and drop 0:\n^1Zoë €\n"
