@@ -1,9 +1,10 @@
 #include "common/colour_label.h"
 #include "common/picture_box.h"
-#include "design_tables.h"
 #include "main_window/form1.h"
 #include "test_support.h"
+#include "window_tables.h"
 
+#include <QApplication>
 #include <QFontInfo>
 #include <QTest>
 
@@ -33,6 +34,7 @@ private slots:
     void creditLabels();
     void backgroundAndLines_data();
     void backgroundAndLines();
+    void whiteBeyondTheBackgroundPicture_data();
     void whiteBeyondTheBackgroundPicture();
     void toolTips_data();
     void toolTips();
@@ -47,12 +49,12 @@ void TestDecoration::legendCells_data()
         QTest::addRow("cell %d", cell) << cell;
 }
 
-// The cell's swatch and number as the design places them, its tool tip, and a number in black or
+// The cell's swatch and number in their places, its tool tip, and a number in black or
 // white that reads on its swatch.
 void TestDecoration::legendCells()
 {
     QFETCH(int, cell);
-    const Design::LegendRow &row = Design::Legend[cell - 1];
+    const Expected::LegendRow &row = Expected::Legend[cell - 1];
     const QPoint origin(row.left / 15, row.top / 15);
     auto *swatch = m_form->findChild<PictureBox *>(u"Image%1"_s.arg(cell + 2));
     auto *number = m_form->findChild<ColourLabel *>(u"Label%1"_s.arg(cell + 20));
@@ -61,7 +63,7 @@ void TestDecoration::legendCells()
     QCOMPARE(swatch->geometry(), QRect(origin, QSize(15, 15)));
     QCOMPARE(number->geometry(), QRect(origin, QSize(17, 17)));
     QCOMPARE(number->text(), QString::number(cell));
-    QCOMPARE(number->toolTip(), Design::str(row.toolTip));
+    QCOMPARE(number->toolTip(), Expected::str(row.toolTip));
     QCOMPARE(number->foreColour(), row.numberColour);
 
     // The swatch shows its colour wherever its number leaves it uncovered, and ends where the
@@ -84,7 +86,7 @@ void TestDecoration::legendCells()
 void TestDecoration::creditLabels_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("geometry"); // twips from the design, 15 to a pixel
+    QTest::addColumn<QRect>("geometry"); // in pixels: the places in twips, 15 to a pixel
     QTest::addColumn<QString>("caption");
     QTest::newRow("credit line") << u"Label47"_s << QRect(24, 392, 161, 17)
                                  << u"by the Prismark Crew"_s;
@@ -137,8 +139,23 @@ void TestDecoration::backgroundAndLines()
     QCOMPARE(render(m_form).pixel(at), colour);
 }
 
+void TestDecoration::whiteBeyondTheBackgroundPicture_data()
+{
+    QTest::addColumn<bool>("systemColoursChanged");
+    QTest::newRow("as the window opens") << false;
+    QTest::newRow("after the system's colours changed") << true;
+}
+
 void TestDecoration::whiteBeyondTheBackgroundPicture()
 {
+    QFETCH(bool, systemColoursChanged);
+    if (systemColoursChanged) {
+        // What a change of the system's colours does: the class palettes fall back to the
+        // application's, and then every window hears of it.
+        QApplication::setPalette(QGuiApplication::palette(), "Form1");
+        QEvent change(QEvent::ApplicationPaletteChange);
+        QCoreApplication::sendEvent(m_form, &change);
+    }
     const QSize before = m_form->size();
     m_form->resize(1200, 900);
     const QImage image = render(m_form);
@@ -154,7 +171,7 @@ void TestDecoration::toolTips_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("toolTip");
     // The legend cells' tool tips are checked with each cell.
-    QTest::newRow("small logo") << u"Image29"_s << u"Version "_s + PRISMARK_VERSION;
+    QTest::newRow("small logo") << u"Image29"_s << u"Version 1.01a"_s;
     QTest::newRow("large logo") << u"Image1"_s << QString();
     QTest::newRow("a swatch itself") << u"Image3"_s << QString();
     QTest::newRow("web address") << u"Label48"_s << QString();

@@ -1,10 +1,10 @@
 #include "common/fonts.h"
 #include "common/line_field.h"
-#include "design_tables.h"
 #include "main_window/form1.h"
 #include "palette/palette.h"
 #include "result_window/form2.h"
 #include "test_support.h"
+#include "window_tables.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -70,7 +70,7 @@ void TestMainWindow::everyListAtStart()
         QCOMPARE(list->objectName(), u"Combo%1"_s.arg(row));
         QCOMPARE(list->count(), 26);
         for (int i = 0; i < 26; ++i)
-            QCOMPARE(list->itemText(i), Design::str(Design::Palette[i].listLabel));
+            QCOMPARE(list->itemText(i), Expected::str(Expected::Palette[i].listLabel));
         QCOMPARE(list->currentIndex(), -1);
         QCOMPARE(list->currentText(), u"- select a color -"_s);
         QCOMPARE(partText(m_form, row)->objectName(), u"Text%1"_s.arg(row));
@@ -84,7 +84,7 @@ void TestMainWindow::rowsAtTheirPlaces_data()
     QTest::addColumn<QRect>("geometry");
     QTest::addColumn<QString>("text");
 
-    // Twips from the design, 15 to a pixel.
+    // The rows' tops in twips, 15 to a pixel.
     const int tops[] = {1920, 2280, 2640, 3000, 3360, 3720, 4080, 4440, 4800, 5160};
     for (int row = 1; row <= 10; ++row) {
         const int top = tops[row - 1] / 15;

@@ -1,8 +1,8 @@
 #include "common/line_field.h"
-#include "design_tables.h"
 #include "main_window/form1.h"
 #include "result_window/form2.h"
 #include "test_support.h"
+#include "window_tables.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -33,9 +33,9 @@ void TestNameComposer::everyColourWritesItsCode_data()
 {
     QTest::addColumn<QString>("listLabel");
     QTest::addColumn<QString>("code");
-    for (const Design::PaletteRow &row : Design::Palette)
-        QTest::newRow(qPrintable(Design::str(row.listLabel)))
-            << Design::str(row.listLabel) << Design::str(row.code);
+    for (const Expected::PaletteRow &row : Expected::Palette)
+        QTest::newRow(qPrintable(Expected::str(row.listLabel)))
+            << Expected::str(row.listLabel) << Expected::str(row.code);
 }
 
 void TestNameComposer::everyColourWritesItsCode()

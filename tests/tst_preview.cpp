@@ -1,10 +1,10 @@
 #include "common/colour_label.h"
 #include "common/line_field.h"
-#include "design_tables.h"
 #include "main_window/form1.h"
 #include "palette/colour_value.h"
 #include "result_window/form2.h"
 #include "test_support.h"
+#include "window_tables.h"
 
 #include <QComboBox>
 #include <QFontMetricsF>
@@ -68,9 +68,9 @@ void TestPreview::everyColourPreviewsInItsColour_data()
 {
     QTest::addColumn<QString>("listLabel");
     QTest::addColumn<uint>("colour");
-    for (const Design::PaletteRow &row : Design::Palette)
-        QTest::newRow(qPrintable(Design::str(row.listLabel)))
-            << Design::str(row.listLabel) << row.previewColour;
+    for (const Expected::PaletteRow &row : Expected::Palette)
+        QTest::newRow(qPrintable(Expected::str(row.listLabel)))
+            << Expected::str(row.listLabel) << row.previewColour;
 }
 
 void TestPreview::everyColourPreviewsInItsColour()

@@ -1,13 +1,13 @@
 #pragma once
 
-// The design's own tables, written out once for the tests: the 26 palette entries and the 26
-// legend cells. The tests compare the program with these rows, never with its own arrays.
+// The palette's 26 entries and the legend's 26 cells, written out once for the tests. The tests
+// compare the program with these rows, never with its own arrays.
 
 #include <QString>
 
 #include <array>
 
-namespace Design {
+namespace Expected {
 
 struct PaletteRow
 {
@@ -75,4 +75,4 @@ inline QString str(const char16_t *text)
     return QString::fromUtf16(text);
 }
 
-} // namespace Design
+} // namespace Expected
