@@ -1,5 +1,7 @@
 #include "game_name.h"
 
+#include "game_colour.h"
+
 namespace GameName {
 
 namespace {
@@ -10,7 +12,31 @@ constexpr qsizetype MostBlanksInARow = 3;
 
 bool keepsCode(char second, Game game)
 {
-    return game == Game::FreeForAll && static_cast<unsigned char>(second) % 8 != 0;
+    return game == Game::FreeForAll && colourIndex(second) != 0;
+}
+
+// The visible bytes of `kept`, which `shows` marks, each run after the code that colours it. The
+// other bytes come in pairs, each a code (or "^^"), but for a caret whose second byte was trimmed
+// from the end. A code that colours nothing has no run.
+QList<ColourRun> runsOf(const QByteArray &kept, const QByteArray &shows)
+{
+    QList<ColourRun> runs(1);
+    for (qsizetype i = 0; i < kept.size(); ++i) {
+        if (shows[i]) {
+            runs.back().characters += kept[i];
+            continue;
+        }
+        if (i + 1 == kept.size())
+            break;
+        const char code = kept[++i];
+        if (!runs.back().characters.isEmpty())
+            runs.append(ColourRun());
+        runs.back().code = code;
+        runs.back().colour = colourIndex(code);
+    }
+    if (runs.back().characters.isEmpty())
+        runs.removeLast();
+    return runs;
 }
 
 } // namespace
@@ -66,10 +92,9 @@ Kept keptOf(QByteArrayView name, Game game)
         kept.bytes.chop(1);
         shows.chop(1);
     }
-    for (qsizetype i = 0; i < kept.bytes.size(); ++i) {
-        if (shows[i])
-            kept.visible += kept.bytes[i];
-    }
+    kept.runs = runsOf(kept.bytes, shows);
+    for (const ColourRun &run : std::as_const(kept.runs))
+        kept.visible += run.characters;
     kept.unnamed = plainBytes == 0 || kept.bytes.isEmpty();
     return kept;
 }
@@ -94,16 +119,6 @@ bool holdsDoubleCaret(QByteArrayView name)
             return true;
     }
     return false;
-}
-
-QByteArrayView nameInField(QByteArrayView field)
-{
-    constexpr QByteArrayView Command("seta name \"");
-    if (field.size() > Command.size() &&
-        field.first(Command.size()).compare(Command, Qt::CaseInsensitive) == 0 &&
-        field.endsWith('"'))
-        return field.sliced(Command.size(), field.size() - Command.size() - 1);
-    return field;
 }
 
 } // namespace GameName

@@ -1,5 +1,7 @@
 #include "game_check.h"
 
+#include "game_name/console_line.h"
+#include "game_name/game_colour.h"
 #include "game_name/game_name.h"
 #include "name_file/ansi_encoding.h"
 
@@ -51,19 +53,36 @@ QString line(QByteArrayView refused, bool doubleCaret, const Kept &freeForAll)
 QString story(const QString &games, qsizetype nameBytes, const Kept &kept)
 {
     const qsizetype keeps = kept.unnamed ? 0 : kept.bytes.size();
-    return u"%1 keep %2 of the name's %3 bytes and drop %4:\n%5"_s.arg(games)
+    return u"%1 keep %2 of the name's %3 and drop %4:\n%5"_s.arg(games)
         .arg(keeps)
-        .arg(nameBytes)
+        .arg(nameBytes == 1 ? u"1 byte"_s : u"%1 bytes"_s.arg(nameBytes))
         .arg(nameBytes - keeps)
         .arg(kept.unnamed ? u"UnnamedPlayer"_s : elided(fromAnsi(kept.bytes)));
+}
+
+QList<ShownRun> shownRuns(const Kept &kept)
+{
+    if (kept.unnamed)
+        return {{u"UnnamedPlayer"_s, {}, colourIndex('7')}}; // white, as ^7
+    QList<ShownRun> shown;
+    for (const ColourRun &run : kept.runs)
+        shown.append({fromAnsi(run.characters),
+                      run.code ? u'^' + fromAnsi(QByteArrayView(&run.code, 1)) : QString(),
+                      run.colour});
+    return shown;
 }
 
 } // namespace
 
 GameCheck CheckNameForTheGame(const QString &field)
 {
-    const QByteArray bytes = toAnsi(field).bytes;
-    const QByteArrayView name = nameInField(bytes);
+    const LineName set = nameOfLine(toAnsi(field).bytes);
+    if (set.kind == LineName::SetsNoName)
+        return {u"in game: the command sets no name"_s,
+                u"The game runs the line as console commands, and a seta name with nothing "
+                u"after it leaves the name as it was."_s,
+                {}};
+    const QByteArray &name = set.name;
     const QByteArray refused = refusedCharacters(name);
     const bool doubleCaret = holdsDoubleCaret(name);
     const Kept freeForAll = keptOf(name, Game::FreeForAll);
@@ -75,5 +94,6 @@ GameCheck CheckNameForTheGame(const QString &field)
     else if (doubleCaret)
         details << u"The game keeps \"^^\" without counting it, and enough of them overrun its "
                    u"name buffer."_s;
-    return {line(refused, doubleCaret, freeForAll), details.join(u'\n')};
+    return {line(refused, doubleCaret, freeForAll), details.join(u'\n'),
+            refused.isEmpty() ? shownRuns(freeForAll) : QList<ShownRun>()};
 }
