@@ -2,7 +2,9 @@
 
 #include "twips.h"
 
+#include <QAccessibleWidget>
 #include <QFontMetrics>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace {
@@ -24,6 +26,25 @@ QStringView visiblePart(QStringView text, const QFontMetrics &metrics, int width
             break;
     }
     return text.first(length);
+}
+
+class HiddenLabel : public QAccessibleWidget
+{
+public:
+    explicit HiddenLabel(QWidget *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = true;
+        return state;
+    }
+};
+
+QAccessibleInterface *hiddenLabels(const QString &, QObject *object)
+{
+    auto *label = qobject_cast<ColourLabel *>(object);
+    return label && label->hiddenFromScreenReaders() ? new HiddenLabel(label) : nullptr;
 }
 
 } // namespace
@@ -53,6 +74,20 @@ void ColourLabel::paintEvent(QPaintEvent *)
     // One line from the top-left corner; the painter clips it at the label's edges.
     const QFontMetrics metrics = fontMetrics();
     painter.drawText(QPoint(0, metrics.ascent()), visiblePart(text(), metrics, width()).toString());
+}
+
+void ColourLabel::hideFromScreenReaders()
+{
+    static const bool installed = (QAccessible::installFactory(hiddenLabels), true);
+    Q_UNUSED(installed);
+    m_hiddenFromScreenReaders = true;
+}
+
+void ColourLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
 }
 
 ColourLabel *addColourLabel(QWidget *form, const QString &name, const QString &caption,

@@ -21,12 +21,23 @@ public:
     const QString &colourWord() const { return m_colourWord; }
     void setColourWord(const QString &word) { m_colourWord = word; }
 
+    // Screen readers pass over a label whose text another label in front of it already tells:
+    // its state for them is invisible, which leaves it out of Windows' UI Automation tree.
+    void hideFromScreenReaders();
+    bool hiddenFromScreenReaders() const { return m_hiddenFromScreenReaders; }
+
+signals:
+    // A click with the left mouse button, pressed and released on the label.
+    void clicked();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     ColourValue m_foreColour = SystemColour::ButtonText;
     QString m_colourWord = QStringLiteral("grey");
+    bool m_hiddenFromScreenReaders = false;
 };
 
 struct TwipRect;

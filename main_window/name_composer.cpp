@@ -24,8 +24,11 @@ void ComposeName(const PartRows &rows, QTimer &previewTimer)
 {
     previewTimer.start();
     Form2 *window = GetResultWindow();
-    window->show();
+    // Where the player looks next and types next: restored where it was minimised, in front,
+    // with the keyboard.
+    window->showNormal();
     window->raise();
+    window->activateWindow();
     // The field takes the finished name in one step: setting a long text lays it out anew,
     // so building it up piece by piece in the field would cost that many layouts.
     window->resultField()->setText(NameString(rows));

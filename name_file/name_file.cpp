@@ -3,6 +3,7 @@
 #include "ansi_encoding.h"
 #include "clock.h"
 #include "common/maker.h"
+#include "name_file_path.h"
 #include "windows_device_name.h"
 
 #include <QFileInfo>
@@ -22,17 +23,6 @@ QString stampLine(const Clock &clock)
     const QDateTime now = clock.now();
     return u"//"_s + now.toString(u"hh:mm:ss  MM-dd-yyyy"_s) + u' ' + Maker::GroupName + u' ' +
            Maker::SecondSite + u" //"_s;
-}
-
-// Explorer's "Copy as path" puts double quotes around a path. A Windows file name cannot hold
-// them, so there they only mark the path's ends; elsewhere they are part of the name.
-QString pathAsGiven(const QString &typed)
-{
-#ifdef Q_OS_WIN
-    if (typed.size() >= 2 && typed.startsWith(u'"') && typed.endsWith(u'"'))
-        return typed.sliced(1, typed.size() - 2);
-#endif
-    return typed;
 }
 
 // Why nothing may be written at `path`, found before anything is touched. Replacing a device, a
@@ -66,7 +56,7 @@ NameFileText NameFileContents(const QString &nameLine, const Clock &clock)
 
 NameFileResult WriteNameFile(const QString &typedPath, const QString &nameLine, const Clock &clock)
 {
-    const QString path = pathAsGiven(typedPath);
+    const QString path = PathAsGiven(typedPath);
     if (const std::optional<QString> reason = refusal(path))
         return {false, *reason, {}};
     const NameFileText contents = NameFileContents(nameLine, clock);

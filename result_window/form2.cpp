@@ -10,11 +10,22 @@
 #include "common/window_placement.h"
 #include "form2_layout.h"
 #include "game_check.h"
+#include "game_colour_line.h"
+#include "game_name/console_line.h"
 #include "lost_characters_notice.h"
+#include "name_file/ansi_encoding.h"
 #include "name_file/clock.h"
 #include "name_file/name_file.h"
+#include "name_file/name_file_path.h"
 
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QPushButton>
+#include <QShortcut>
+#include <QStyle>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 using namespace Form2Layout;
@@ -22,10 +33,11 @@ using namespace Form2Layout;
 namespace {
 
 // The preview draws its glyphs without smoothing: a smoothed edge of a label in front would let
-// the same glyph of the labels behind it show through, in their colours.
-QFont previewFont()
+// the same glyph of the labels behind it show through, in their colours. The game's colours are
+// drawn so too, each glyph wholly in its colour.
+QFont crispFont(qreal points, QFont::Weight weight = QFont::Normal)
 {
-    QFont font = Fonts::lucidaConsole(12, QFont::Bold);
+    QFont font = Fonts::lucidaConsole(points, weight);
     font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
@@ -56,15 +68,24 @@ Form2::Form2(QWidget *parent)
     const QFont hintFont = Fonts::lucidaConsole(8.25);
     addColourLabel(this, u"Label1"_s, u"this is your name:"_s, captionFont, NameCaption);
     addLine(this, u"Line1"_s, Separator);
-    addColourLabel(this, u"Label2"_s, u"dont forget the   seta name \"\""_s, hintFont, Hint)
-        ->setForeColour(0x000000FF);
-    const QFont layerFont = previewFont();
+    ColourLabel *hint =
+        addColourLabel(this, u"Label2"_s, u"dont forget the   seta name \"\""_s, hintFont, Hint);
+    hint->setForeColour(0x000000FF);
+    const QFont layerFont = crispFont(12, QFont::Bold);
     for (int layer = PreviewLayers; layer >= 1; --layer)
         m_preview[layer - 1] = addColourLabel(this, u"X%1"_s.arg(layer), {}, layerFont, Preview);
+    // One element for screen readers: the front label, which tells the name and its colours.
     m_preview[0]->setAccessibleName(u"name preview"_s);
+    for (int layer = 2; layer <= PreviewLayers; ++layer)
+        m_preview[layer - 1]->hideFromScreenReaders();
     // Right after the preview, so that a screen reader comes to it next.
     m_gameCheck = addColourLabel(this, u"Label4"_s, {}, hintFont, GameCheckLine);
     m_gameCheck->setForeColour(GameCheckColour);
+    m_gameColours = new GameColourLine(this);
+    m_gameColours->setObjectName(u"Label5"_s);
+    m_gameColours->setFont(crispFont(8.25));
+    m_gameColours->setGeometry(toPixels(GameColoursLine));
+    m_gameColours->setForeColour(GameCheckColour);
     addColourLabel(this, u"Label3"_s, u"your name looks like:"_s, captionFont, LooksLikeCaption);
 
     Text1 = new LineField(this);
@@ -77,9 +98,11 @@ Form2::Form2(QWidget *parent)
 
     path = new LineField(this);
     path->setObjectName(u"path"_s);
-    path->setText(u"C:\\prismark.cfg"_s);
+    path->setText(DefaultNameFilePath());
     path->setGeometry(toPixels(PathField));
     path->setAccessibleName(u"name file path"_s);
+    addFileChooser();
+    letTheHintWrap(hint);
 
     Command1 = addPushButton(this, u"Command1"_s, u"copy into file:"_s, CopyButton);
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
@@ -107,4 +130,56 @@ void Form2::showGameCheck(const QString &field)
     m_gameCheck->setText(check.line); // also its name for screen readers
     m_gameCheck->setToolTip(check.details);
     m_gameCheck->setAccessibleDescription(check.details);
+    m_gameColours->showRuns(check.shown);
+}
+
+// A folder button at the path field's right end, and F4 in the field, open the save dialog.
+void Form2::addFileChooser()
+{
+    const QKeySequence key(Qt::Key_F4);
+    QAction *choose =
+        path->addAction(style()->standardIcon(QStyle::SP_DirOpenIcon), QLineEdit::TrailingPosition);
+    connect(choose, &QAction::triggered, this, &Form2::chooseNameFile);
+    auto *button = path->findChild<QToolButton *>();
+    button->setObjectName(u"ChooseFile"_s);
+    button->setAccessibleName(u"choose the name file"_s);
+    button->setToolTip(
+        u"Choose the name file in a dialog (%1)"_s.arg(key.toString(QKeySequence::NativeText)));
+    new QShortcut(key, path, this, &Form2::chooseNameFile, Qt::WidgetShortcut);
+}
+
+// A click on the hint, or its key anywhere in the window, does what the hint asks.
+void Form2::letTheHintWrap(ColourLabel *hint)
+{
+    const QKeySequence key(Qt::ALT | Qt::Key_S);
+    const QString wraps =
+        u"Click, or press %1, to wrap the name string into seta name \"…\", the game's command "
+        u"that sets the name."_s.arg(key.toString(QKeySequence::NativeText));
+    hint->setCursor(Qt::PointingHandCursor);
+    hint->setToolTip(wraps);
+    hint->setAccessibleDescription(wraps);
+    connect(hint, &ColourLabel::clicked, this, &Form2::wrapIntoSetaName);
+    new QShortcut(key, this, this, &Form2::wrapIntoSetaName);
+}
+
+// One edit of the field, which Ctrl+Z takes back: setText() would clear the field's undo history.
+void Form2::wrapIntoSetaName()
+{
+    const QString field = Text1->text();
+    if (GameName::nameOfLine(toAnsi(field).bytes).kind != GameName::LineName::WholeLine)
+        return; // a command already
+    Text1->selectAll();
+    Text1->insert(u"seta name \""_s + field + u'"');
+}
+
+// Writing never asks whether to replace a file, so neither does the dialog.
+void Form2::chooseNameFile()
+{
+    const QString typed = PathAsGiven(path->text());
+    const QString start = QDir(FolderToChooseIn(typed)).filePath(QFileInfo(typed).fileName());
+    const QString chosen = QFileDialog::getSaveFileName(this, u"Name file"_s, start,
+                                                        u"Name files (*.cfg);;All files (*)"_s,
+                                                        nullptr, QFileDialog::DontConfirmOverwrite);
+    if (!chosen.isEmpty())
+        path->setText(QDir::toNativeSeparators(chosen));
 }

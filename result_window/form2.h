@@ -6,11 +6,13 @@
 
 class Clock;
 class ColourLabel;
+class GameColourLine;
 class LineField;
 class QPushButton;
 
-// The result window: the name string in an editable field, the layered colour preview, the
-// check of what the game keeps of the name, and the path and button that write the name file.
+// The result window: the name string in an editable field, the hint that wraps it into the
+// game's seta name command, the layered colour preview, the check of what the game keeps of the
+// name and the colours it shows it in, and the path and button that write the name file.
 class Form2 : public QWidget
 {
     Q_OBJECT
@@ -31,11 +33,16 @@ public:
 private:
     void Command1_Click();
     void showGameCheck(const QString &field);
+    void addFileChooser();
+    void letTheHintWrap(ColourLabel *hint);
+    void wrapIntoSetaName();
+    void chooseNameFile();
 
     LineField *Text1 = nullptr;
     LineField *path = nullptr;
     QPushButton *Command1 = nullptr;
     std::array<ColourLabel *, PreviewLayers> m_preview{};
     ColourLabel *m_gameCheck = nullptr;
+    GameColourLine *m_gameColours = nullptr;
     const Clock *m_clock;
 };

@@ -13,6 +13,7 @@ inline constexpr TwipRect ResultField{120, 600, 5535, 285};
 inline constexpr TwipRect LooksLikeCaption{120, 1560, 2535, 255};
 inline constexpr TwipRect Preview{120, 1920, 5535, 375}; // all ten preview labels
 inline constexpr TwipRect GameCheckLine{120, 2400, 5535, 255};
+inline constexpr TwipRect GameColoursLine{120, 2670, 5535, 255};
 inline constexpr TwipRect Hint{2400, 960, 3255, 255};
 inline constexpr TwipLine Separator{5640, 3000, 120, 3000};
 inline constexpr TwipRect NameCaption{120, 240, 2175, 255};

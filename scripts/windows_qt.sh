@@ -28,7 +28,7 @@ options=(
     -DFEATURE_hijricalendar=OFF -DFEATURE_islamiccivilcalendar=OFF -DFEATURE_timezone=OFF
     -DFEATURE_datetimeparser=OFF -DFEATURE_commandlineparser=OFF -DFEATURE_xmlstream=OFF
     -DFEATURE_process=OFF -DFEATURE_sharedmemory=OFF -DFEATURE_systemsemaphore=OFF
-    -DFEATURE_filesystemwatcher=OFF -DFEATURE_translation=OFF -DFEATURE_proxymodel=OFF
+    -DFEATURE_filesystemwatcher=OFF -DFEATURE_translation=OFF
     -DFEATURE_stringlistmodel=OFF -DFEATURE_gestures=OFF
     # QtGui: PNG, BMP and XPM pictures only; plain text only.
     -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF -DFEATURE_imageformat_ppm=OFF
@@ -38,25 +38,28 @@ options=(
     -DFEATURE_textodfwriter=OFF -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF
     -DFEATURE_texthtmlparser=OFF -DFEATURE_cssparser=OFF -DFEATURE_desktopservices=OFF
     -DFEATURE_systemtrayicon=OFF -DFEATURE_sessionmanager=OFF -DFEATURE_undocommand=OFF
-    -DFEATURE_whatsthis=OFF -DFEATURE_filesystemmodel=OFF
-    # QtWidgets: what the two windows, their messages and Windows' own style need.
+    -DFEATURE_whatsthis=OFF
+    # QtWidgets: what the two windows, their messages, the save dialog and Windows' own style
+    # need. The save dialog is Windows' own, yet QFileDialog, which hands it over, needs the
+    # file system model, proxy models and splitters.
     -DFEATURE_style_stylesheet=OFF -DFEATURE_effects=OFF -DFEATURE_completer=OFF
     -DFEATURE_treewidget=OFF -DFEATURE_listwidget=OFF -DFEATURE_tablewidget=OFF
     -DFEATURE_columnview=OFF
     -DFEATURE_datawidgetmapper=OFF -DFEATURE_commandlinkbutton=OFF -DFEATURE_datetimeedit=OFF
-    -DFEATURE_textbrowser=OFF -DFEATURE_splashscreen=OFF -DFEATURE_splitter=OFF
+    -DFEATURE_textbrowser=OFF -DFEATURE_splashscreen=OFF
     -DFEATURE_formlayout=OFF -DFEATURE_lcdnumber=OFF -DFEATURE_fontcombobox=OFF
     -DFEATURE_toolbox=OFF -DFEATURE_dockwidget=OFF -DFEATURE_mdiarea=OFF -DFEATURE_statusbar=OFF
     -DFEATURE_progressbar=OFF -DFEATURE_dial=OFF -DFEATURE_scroller=OFF -DFEATURE_graphicsview=OFF
     -DFEATURE_graphicseffect=OFF -DFEATURE_syntaxhighlighter=OFF -DFEATURE_rubberband=OFF
     -DFEATURE_statustip=OFF -DFEATURE_sizegrip=OFF -DFEATURE_calendarwidget=OFF
-    -DFEATURE_keysequenceedit=OFF -DFEATURE_colordialog=OFF -DFEATURE_filedialog=OFF
+    -DFEATURE_keysequenceedit=OFF -DFEATURE_colordialog=OFF
     -DFEATURE_fontdialog=OFF -DFEATURE_progressdialog=OFF -DFEATURE_errormessage=OFF
     -DFEATURE_wizard=OFF -DFEATURE_undoview=OFF
 )
 # Prismark draws with these; a Qt without them would build but look or work wrong.
 required=(accessibility style_fusion style_windows style_windowsvista imageformat_png
-          imageformat_bmp combobox lineedit messagebox draganddrop clipboard highdpiscaling)
+          imageformat_bmp combobox lineedit messagebox filedialog draganddrop clipboard
+          highdpiscaling)
 
 key=$( { echo "$version"; printf '%s\n' "${options[@]}"; cat "$toolchain"
          x86_64-w64-mingw32-g++-posix --version | head -n 1; } | sha256sum | cut -c1-12)

@@ -34,6 +34,21 @@ QStringList labelledBy(QObject *object)
     return names;
 }
 
+// The window's elements that lie on its preview and are not invisible: what Windows' UI
+// Automation tree holds of the preview.
+QStringList previewElements(Form2 *window)
+{
+    QStringList names;
+    QAccessibleInterface *form = QAccessible::queryAccessibleInterface(window);
+    const QRect preview = QAccessible::queryAccessibleInterface(window->previewLabel(1))->rect();
+    for (int i = 0; i < form->childCount(); ++i) {
+        QAccessibleInterface *child = form->child(i);
+        if (child->rect() == preview && !child->state().invisible)
+            names << child->text(QAccessible::Name);
+    }
+    return names;
+}
+
 } // namespace
 
 class TestAccessibility : public MainWindowTest
@@ -80,12 +95,16 @@ void TestAccessibility::resultWindowFieldsAreNamed()
     QCOMPARE(accessibleText(window->pathField(), QAccessible::Name), u"name file path"_s);
     QCOMPARE(accessibleText(window->findChild<QWidget *>(u"Command1"_s), QAccessible::Name),
              u"copy into file:"_s);
-    // The game check comes right after the preview.
+    QCOMPARE(accessibleText(window->findChild<QWidget *>(u"ChooseFile"_s), QAccessible::Name),
+             u"choose the name file"_s);
+    // The game check and the game's colours come right after the preview.
     QAccessibleInterface *form = QAccessible::queryAccessibleInterface(window);
     const int preview =
         form->indexOfChild(QAccessible::queryAccessibleInterface(window->previewLabel(1)));
     QCOMPARE(form->child(preview + 1)->text(QAccessible::Name),
              u"in game: shows as UnnamedPlayer"_s);
+    QCOMPARE(form->child(preview + 2)->text(QAccessible::Name),
+             u"in game colours: UnnamedPlayer"_s);
 }
 
 void TestAccessibility::previewTellsColoursInWords_data()
@@ -118,6 +137,7 @@ void TestAccessibility::previewTellsColoursInWords()
     ColourLabel *front = window->previewLabel(1);
     QCOMPARE(accessibleText(front, QAccessible::Name), u"name preview"_s);
     QCOMPARE(accessibleText(front, QAccessible::Description), description);
+    QCOMPARE(previewElements(window), QStringList{u"name preview"_s}); // not ten
 }
 
 void TestAccessibility::previewDescriptionChangesOnlyWithARefresh()

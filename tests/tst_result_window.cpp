@@ -10,11 +10,15 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
 #include <QFontInfo>
 #include <QPointer>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 using namespace TestSupport;
@@ -33,6 +37,7 @@ class TestResultWindow : public MainWindowTest
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void createdHiddenOnFirstUse();
     void windowKind();
     void controlsAtTheirPlaces_data();
@@ -44,6 +49,10 @@ private slots:
     void keepsTheProgramAliveOnlyWhileOpen();
     void gameCheckFollowsTheField_data();
     void gameCheckFollowsTheField();
+    void theHintWrapsTheName_data();
+    void theHintWrapsTheName();
+    void theFileIsChosenInADialog_data();
+    void theFileIsChosenInADialog();
     void labelsShowMarkupAsTyped_data();
     void labelsShowMarkupAsTyped();
     void fieldsNeverHoldLineBreaks_data();
@@ -55,7 +64,18 @@ private slots:
     void lostCharactersNotice();
     void badPathIsReportedAndTheProgramGoesOn();
     void copyWorksAfterTheMainWindowClosed();
+
+private:
+    QTemporaryDir m_home; // a home folder without a documents folder
 };
+
+void TestResultWindow::initTestCase()
+{
+    qputenv("HOME", QFile::encodeName(m_home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath(u".config"_s)));
+    // The widget dialog on every platform, which the test can answer.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+}
 
 void TestResultWindow::createdHiddenOnFirstUse()
 {
@@ -90,7 +110,14 @@ void TestResultWindow::controlsAtTheirPlaces_data()
 
     QTest::newRow("copy button") << u"Command1"_s << QRect(144, 208, 89, 19) << u"copy into file:"_s
                                  << 0.0;
-    QTest::newRow("path") << u"path"_s << QRect(248, 208, 121, 19) << u"C:\\prismark.cfg"_s << 0.0;
+    // Windows' documents folder is Windows' own: the Windows journey looks for the file there.
+#ifdef Q_OS_WIN
+    const QString home;
+#else
+    const QString home = m_home.filePath(u"prismark.cfg"_s);
+#endif
+    QTest::newRow("path, in the home folder where there is no documents folder")
+        << u"path"_s << QRect(248, 208, 121, 19) << home << 0.0;
     QTest::newRow("result field") << u"Text1"_s << QRect(8, 40, 369, 19) << QString() << 9.75;
     QTest::newRow("looks like") << u"Label3"_s << QRect(8, 104, 169, 17)
                                 << u"your name looks like:"_s << 9.75;
@@ -100,6 +127,8 @@ void TestResultWindow::controlsAtTheirPlaces_data()
         << u"Label1"_s << QRect(8, 16, 145, 17) << u"this is your name:"_s << 9.75;
     QTest::newRow("game check") << u"Label4"_s << QRect(8, 160, 369, 17)
                                 << u"in game: shows as UnnamedPlayer"_s << 8.25;
+    QTest::newRow("game colours") << u"Label5"_s << QRect(8, 178, 369, 17)
+                                  << u"in game colours: UnnamedPlayer"_s << 8.25;
     QTest::newRow("separator") << u"Line1"_s << QRect(8, 200, 369, 1) << QString() << 0.0;
     QTest::newRow("background") << u"Image2"_s << QRect(0, 0, 1080, 828) << QString() << 0.0;
 }
@@ -112,7 +141,8 @@ void TestResultWindow::controlsAtTheirPlaces()
     auto *widget = GetResultWindow()->findChild<QWidget *>(name);
     QVERIFY(widget);
     QCOMPARE(widget->geometry(), geometry);
-    QCOMPARE(widget->property("text").toString(), text);
+    if (!text.isNull())
+        QCOMPARE(widget->property("text").toString(), text);
     QFETCH(qreal, points);
     if (points > 0) {
         // Lucida Console, regular, or its fixed-pitch look-alike.
@@ -153,22 +183,32 @@ void TestResultWindow::previewLabelsStackWithX1InFront()
     QVERIFY(contrastRatio(toQColor(check), QColor(42, 44, 64)) >= 4.5);
 }
 
+// "create name" brings the window forward with the keyboard in it: a new one in the name string,
+// an open one where the player left it, even where it was minimised.
 void TestResultWindow::tabOrderAndFocus()
 {
     Form2 *window = createName(m_form);
-    window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
     QCOMPARE(QApplication::focusWidget(), window->resultField());
     QTest::keyClick(window->resultField(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), window->pathField());
     QTest::keyClick(window->pathField(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), button(window, "Command1"));
+
+    QTest::keyClick(button(window, "Command1"), Qt::Key_Backtab);
+    window->showMinimized();
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form));
+    QCOMPARE(createName(m_form), window);
+    QVERIFY(!window->isMinimized());
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QCOMPARE(QApplication::focusWidget(), window->pathField());
 }
 
 void TestResultWindow::enterAndEscapeDoNothing()
 {
-    const QString name = u"C:\\prismark.cfg"_s;
     Form2 *window = createName(m_form);
+    const QString name = window->pathField()->text();
     for (QWidget *field : {static_cast<QWidget *>(window->resultField()),
                            static_cast<QWidget *>(window->pathField())}) {
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
@@ -181,6 +221,7 @@ void TestResultWindow::enterAndEscapeDoNothing()
 void TestResultWindow::reusedWhileOpenAndFreshAfterClose()
 {
     QPointer<Form2> first = createName(m_form);
+    const QString initial = first->pathField()->text();
     first->pathField()->setText(u"typed.cfg"_s);
     QCOMPARE(createName(m_form), first.get());
     QCOMPARE(first->pathField()->text(), u"typed.cfg"_s);
@@ -189,7 +230,7 @@ void TestResultWindow::reusedWhileOpenAndFreshAfterClose()
     QTRY_VERIFY(!first); // closing destroys it
     Form2 *second = createName(m_form);
     QVERIFY(second && second->isVisible());
-    QCOMPARE(second->pathField()->text(), u"C:\\prismark.cfg"_s);
+    QCOMPARE(second->pathField()->text(), initial);
 }
 
 void TestResultWindow::keepsTheProgramAliveOnlyWhileOpen()
@@ -206,27 +247,50 @@ void TestResultWindow::gameCheckFollowsTheField_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed"); // afterwards, at the end of the field
     QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("details"); // empty: not compared
+    QTest::addColumn<QString>("details");   // null: not compared
+    QTest::addColumn<QString>("colours");   // the game colours in words; null: not compared
+    QTest::addColumn<QString>("colourTip"); // null: not compared
+    QTest::addColumn<QList<QRgb>>("inks");  // the game colours drawn, beside the line's own
+    const auto row = [](const char *tag, const QString &field, const QString &line,
+                        const QString &details = {}, const QString &colours = {},
+                        const QString &colourTip = {}, const QList<QRgb> &inks = {},
+                        const QString &typed = {}) {
+        QTest::newRow(tag) << field << typed << line << details << colours << colourTip << inks;
+    };
 
-    QTest::newRow("fits") << u"^1XYZ^7Name"_s << QString() << u"in game: 11 of 35 bytes"_s
-                          << QString();
-    QTest::newRow("cut") << u"^1"_s + QString(40, u'A') << QString()
-                         << u"in game: cut after \"…AAAAAAAA\""_s << QString();
-    QTest::newRow("UnnamedPlayer")
-        << u"^1"_s << QString() << u"in game: shows as UnnamedPlayer"_s
-        << u"free-for-all games keep 0 of the name's 2 bytes and drop 2:\nUnnamedPlayer\n"
-           u"team games keep 0 of the name's 2 bytes and drop 2:\nUnnamedPlayer"_s;
-    QTest::newRow("^^, before UnnamedPlayer")
-        << u"^^^1"_s << QString() << u"in game: mishandled, it holds ^^"_s << QString();
-    QTest::newRow("refused, before ^^")
-        << u"^^a\\b;c\"d;"_s << QString() << u"in game: refused, it holds \\, ; and \""_s
-        << QString();
-    QTest::newRow("seta name, in the file's code page")
-        << u"seta name \"^1Zoë €\""_s << QString() << u"in game: 7 of 35 bytes"_s
-        << u"free-for-all games keep 7 of the name's 7 bytes and drop 0:\n^1Zoë €\n"
-           u"team games keep 5 of the name's 7 bytes and drop 2:\nZoë €"_s;
-    QTest::newRow("an edit in the field")
-        << u"^1XYZ^7Name"_s << u";"_s << u"in game: refused, it holds ;"_s << QString();
+    row("fits", u"^1XYZ^7Name"_s, u"in game: 11 of 35 bytes"_s, {},
+        u"XYZ in red, Name in white, by the game's colour table"_s,
+        u"By the game's colour table, the colours match the labels."_s);
+    row("cut", u"^1"_s + QString(40, u'A'), u"in game: cut after \"…AAAAAAAA\""_s);
+    row("UnnamedPlayer", u"^1"_s, u"in game: shows as UnnamedPlayer"_s,
+        u"free-for-all games keep 0 of the name's 2 bytes and drop 2:\nUnnamedPlayer\n"
+        u"team games keep 0 of the name's 2 bytes and drop 2:\nUnnamedPlayer"_s,
+        u"UnnamedPlayer in white, by the game's colour table"_s);
+    row("one byte", u"A"_s, u"in game: 1 of 35 bytes"_s,
+        u"free-for-all games keep 1 of the name's 1 byte and drop 0:\nA\n"
+        u"team games keep 1 of the name's 1 byte and drop 0:\nA"_s,
+        u"A in the game's own text colour, by the game's colour table"_s);
+    row("^^, before UnnamedPlayer", u"^^^1"_s, u"in game: mishandled, it holds ^^"_s);
+    row("refused, before ^^", u"^^a\\b;c\"d;"_s, u"in game: refused, it holds \\, ; and \""_s, {},
+        u"nothing"_s);
+    row("seta name, in the file's code page", u"seta name \"^1Zoë €\""_s,
+        u"in game: 7 of 35 bytes"_s,
+        u"free-for-all games keep 7 of the name's 7 bytes and drop 0:\n^1Zoë €\n"
+        u"team games keep 5 of the name's 7 bytes and drop 2:\nZoë €"_s);
+    row("the console ends the command at a semicolon", u"seta name ^1a;b"_s,
+        u"in game: 3 of 35 bytes"_s, {}, u"a in red, by the game's colour table"_s);
+    row("seta name alone", u"seta name"_s, u"in game: the command sets no name"_s,
+        u"The game runs the line as console commands, and a seta name with nothing after it "
+        u"leaves the name as it was."_s,
+        u"nothing"_s);
+    row("game colours unlike the labels", u"^bAB^wCD^-EF"_s, u"in game: 12 of 35 bytes"_s, {},
+        u"AB in green, CD in white, EF in cyan, by the game's colour table"_s,
+        u"^b (08 orange) shows as green by the game's colour table\n"
+        u"^w (23 black) shows as white by the game's colour table\n"
+        u"^- (26 darkgray) shows as cyan by the game's colour table"_s,
+        {qRgb(169, 194, 116), qRgb(255, 255, 255), qRgb(0, 255, 255)});
+    row("an edit in the field", u"^1XYZ^7Name"_s, u"in game: refused, it holds ;"_s, {},
+        u"nothing"_s, {}, {}, u";"_s);
 }
 
 void TestResultWindow::gameCheckFollowsTheField()
@@ -235,6 +299,9 @@ void TestResultWindow::gameCheckFollowsTheField()
     QFETCH(QString, typed);
     QFETCH(QString, line);
     QFETCH(QString, details);
+    QFETCH(QString, colours);
+    QFETCH(QString, colourTip);
+    QFETCH(QList<QRgb>, inks);
     Form2 *window = GetResultWindow();
     window->resultField()->setText(field);
     QTest::keyClicks(window->resultField(), typed);
@@ -243,8 +310,141 @@ void TestResultWindow::gameCheckFollowsTheField()
     QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(check);
     QCOMPARE(heard->text(QAccessible::Name), line);
     QCOMPARE(heard->text(QAccessible::Description), check->toolTip());
-    if (!details.isEmpty())
+    if (!details.isNull())
         QCOMPARE(check->toolTip(), details);
+
+    auto *gameColours = window->findChild<ColourLabel *>(u"Label5"_s);
+    QAccessibleInterface *seen = QAccessible::queryAccessibleInterface(gameColours);
+    if (!colours.isNull())
+        QCOMPARE(seen->text(QAccessible::Description), colours);
+    if (!colourTip.isNull())
+        QCOMPARE(gameColours->toolTip(), colourTip);
+    if (inks.isEmpty())
+        return;
+    // Only the background, the line's own colour and the game's colours of this name show.
+    const QImage image = render(window);
+    const QRect area = gameColours->geometry();
+    const QRgb lineColour = qRgb(255, 204, 102);
+    QCOMPARE(countPixels(image, area,
+                         [&](QRgb pixel) {
+                             return pixel != qRgb(42, 44, 64) && pixel != lineColour &&
+                                    !inks.contains(pixel);
+                         }),
+             0);
+    for (const QRgb ink : inks)
+        QVERIFY2(countPixels(image, area, ink) > 0, qPrintable(QString::number(ink, 16)));
+}
+
+void TestResultWindow::theHintWrapsTheName_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<bool>("byKey"); // Alt+S in the path field, else a click on the hint
+    QTest::addColumn<QString>("wrapped");
+    QTest::newRow("a click on the hint") << u"^1XYZ"_s << false << u"seta name \"^1XYZ\""_s;
+    QTest::newRow("its key, anywhere in the window")
+        << u"^1XYZ^7Name"_s << true << u"seta name \"^1XYZ^7Name\""_s;
+    QTest::newRow("a command that sets the name already")
+        << u"seta name ^1XYZ"_s << false << u"seta name ^1XYZ"_s;
+}
+
+// One edit of the field, which Ctrl+Z takes back; the hint stays as it reads.
+void TestResultWindow::theHintWrapsTheName()
+{
+    QFETCH(QString, field);
+    QFETCH(bool, byKey);
+    QFETCH(QString, wrapped);
+    Form2 *window = createName(m_form);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    window->resultField()->setText(field);
+    auto *hint = window->findChild<ColourLabel *>(u"Label2"_s);
+    QCOMPARE(hint->cursor().shape(), Qt::PointingHandCursor);
+    QVERIFY2(hint->toolTip().contains(u"Alt+S"_s), qPrintable(hint->toolTip()));
+    QCOMPARE(QAccessible::queryAccessibleInterface(hint)->text(QAccessible::Description),
+             hint->toolTip());
+    if (byKey) {
+        window->pathField()->setFocus();
+        QTest::keyClick(window->pathField(), Qt::Key_S, Qt::AltModifier);
+    } else {
+        QTest::mouseClick(hint, Qt::LeftButton);
+    }
+    QCOMPARE(window->resultField()->text(), wrapped);
+    QCOMPARE(hint->text(), u"dont forget the   seta name \"\""_s);
+    window->resultField()->setFocus();
+    QTest::keyClick(window->resultField(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(window->resultField()->text(), field);
+}
+
+void TestResultWindow::theFileIsChosenInADialog_data()
+{
+    QTest::addColumn<QString>("typed");    // in the folder the test makes
+    QTest::addColumn<bool>("byKey");       // F4 in the path field, else the folder button
+    QTest::addColumn<QString>("chosen");   // empty: cancelled
+    QTest::addColumn<QString>("startsIn"); // "home": the documents folder, else the home folder
+    QTest::newRow("chosen, starting in the path's folder")
+        << u"a/old.cfg"_s << false << u"b/new.cfg"_s << u"a"_s;
+    QTest::newRow("F4, cancelled") << u"a/old.cfg"_s << true << QString() << u"a"_s;
+    QTest::newRow("a path in a missing folder starts in the documents or home folder")
+        << u"missing/old.cfg"_s << true << u"b/new.cfg"_s << u"home"_s;
+}
+
+void TestResultWindow::theFileIsChosenInADialog()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, byKey);
+    QFETCH(QString, chosen);
+    QFETCH(QString, startsIn);
+    QTemporaryDir folder;
+    QDir(folder.path()).mkpath(u"a"_s);
+    QDir(folder.path()).mkpath(u"b"_s);
+    Form2 *window = createName(m_form);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    LineField *path = window->pathField();
+    const QString before = QDir::toNativeSeparators(folder.filePath(typed));
+    path->setText(before);
+
+    QString shownFolder, shownFile;
+    QStringList filters;
+    bool asksToReplace = true;
+    QTimer answer;
+    answer.callOnTimeout([&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        answer.stop();
+        shownFolder = dialog->directory().absolutePath();
+        shownFile = dialog->selectedFiles().value(0);
+        filters = dialog->nameFilters();
+        asksToReplace = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        if (chosen.isEmpty()) {
+            dialog->reject();
+        } else {
+            // Typed into the dialog's file name field, as a player may.
+            dialog->findChild<QLineEdit *>(u"fileNameEdit"_s)->setText(folder.filePath(chosen));
+            static_cast<QDialog *>(dialog)->accept(); // public there
+        }
+    });
+    answer.start(10);
+    if (byKey) {
+        path->setFocus();
+        QTest::keyClick(path, Qt::Key_F4);
+    } else {
+        QTest::mouseClick(path->findChild<QToolButton *>(u"ChooseFile"_s), Qt::LeftButton);
+    }
+    QTRY_VERIFY(!answer.isActive());
+
+#ifdef Q_OS_WIN
+    const QString documentsOrHome =
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); // Windows' own
+#else
+    const QString documentsOrHome = m_home.path();
+#endif
+    const QString start = startsIn == u"home" ? documentsOrHome : folder.filePath(startsIn);
+    QCOMPARE(shownFolder, start);
+    QCOMPARE(shownFile, QDir(start).filePath(u"old.cfg"_s));
+    QCOMPARE(filters, QStringList({u"Name files (*.cfg)"_s, u"All files (*)"_s}));
+    QVERIFY(!asksToReplace);
+    QCOMPARE(path->text(),
+             chosen.isEmpty() ? before : QDir::toNativeSeparators(folder.filePath(chosen)));
 }
 
 void TestResultWindow::labelsShowMarkupAsTyped_data()

@@ -1,5 +1,6 @@
 """Prints, as JSON, the accessibility tree of the application named in argv[1] as a screen
-reader sees it over AT-SPI: role, name, description and the names of the labels of each node.
+reader sees it over AT-SPI: role, name, description, the names of the labels of each node, and
+whether it is showing (screen readers pass over what is not).
 Run it with the session bus of the program under test in DBUS_SESSION_BUS_ADDRESS."""
 
 import json
@@ -20,6 +21,7 @@ def labels_of(node):
 def walk(node):
     return {"role": node.getRoleName(), "name": node.name, "description": node.description,
             "labelled_by": labels_of(node),
+            "showing": node.getState().contains(pyatspi.STATE_SHOWING),
             "children": [walk(child) for child in node if child is not None]}
 
 

@@ -34,6 +34,7 @@ def row_text(row):
 CREATE_NAME = (512, 392, 81, 19)
 BYE = (392, 392, 81, 19)
 RESULT_FIELD = (8, 40, 369, 19)
+HINT = (160, 64, 217, 17)
 PATH_FIELD = (248, 208, 121, 19)
 COPY_BUTTON = (144, 208, 89, 19)
 PREVIEW = (8, 128, 369, 25)
@@ -171,7 +172,11 @@ class Session(unittest.TestCase):
             number = announced.readline().strip()
         if not number:
             self.fail("Xvfb did not start")
-        self.env = dict(os.environ, DISPLAY=f":{number}", XDG_RUNTIME_DIR=runtime)
+        # A home of the test's own, with a documents folder, where the name file goes by default.
+        self.home = os.path.join(self.scratch, "home")
+        os.makedirs(os.path.join(self.home, "Documents"))
+        self.env = dict(os.environ, DISPLAY=f":{number}", XDG_RUNTIME_DIR=runtime, HOME=self.home,
+                        XDG_CONFIG_HOME=os.path.join(self.home, ".config"))
         self.env.pop("QT_QPA_PLATFORM", None)
         self.env.pop("WAYLAND_DISPLAY", None)
         self.x = xdisplay.Display(self.env["DISPLAY"])

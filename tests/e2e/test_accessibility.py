@@ -61,23 +61,34 @@ class Accessibility(Session):
         self.assertIn("name file path", names)
         preview = [n for n in heard if n["name"] == "name preview"]
         self.assertEqual([n["description"] for n in preview], ["XYZ in red, Name in white"])
+        # The preview is heard once: the nine labels behind it, which show the same name, are
+        # not showing.
+        self.assertEqual([n["name"] for n in heard
+                          if n["showing"] and n["name"].startswith("XYZ")], [])
 
-        # Right after the preview, the game check, which follows the player's edits.
-        def game_check(heard):
+        # Right after the preview, the game check and the game's colours, which follow the
+        # player's edits.
+        def after_preview(heard, step):
             for node in heard:
                 names = [child["name"] for child in node["children"]]
                 if "name preview" in names:
-                    return node["children"][names.index("name preview") + 1]
+                    return node["children"][names.index("name preview") + step]
             self.fail("no name preview")
-        check = game_check(heard)
+        check = after_preview(heard, 1)
         self.assertEqual(check["name"], "in game: 11 of 35 bytes")
         self.assertTrue(check["description"].startswith(
             "free-for-all games keep 11 of the name's 11 bytes and drop 0:\n^1XYZ^7Name\n"),
             check["description"])
+        colours = after_preview(heard, 2)
+        self.assertEqual((colours["name"], colours["description"]),
+                         ("in game colours: XYZName",
+                          "XYZ in red, Name in white, by the game's colour table"))
         result.click(RESULT_FIELD)
         result.key("End")
         result.type(";")
-        self.assertEqual(game_check(self.tree())["name"], "in game: refused, it holds ;")
+        heard = self.tree()
+        self.assertEqual(after_preview(heard, 1)["name"], "in game: refused, it holds ;")
+        self.assertEqual(after_preview(heard, 2)["description"], "nothing")
 
 
 if __name__ == "__main__":

@@ -3,7 +3,7 @@
 import os
 import unittest
 
-from harness import BYE, PATH_FIELD, RESULT_FIELD, Session, row_list, row_text
+from harness import BYE, HINT, PATH_FIELD, RESULT_FIELD, Session, row_list, row_text
 
 
 class Compose(Session):
@@ -28,6 +28,9 @@ class Compose(Session):
         self.assertEqual(result.size(), (385, 244))
         self.assertEqual(result.read_field(RESULT_FIELD), "^1XYZ^7Name")
         self.screenshot(save_as="both_windows.png")
+        # A click on the hint wraps the name into the game's command.
+        result.click(HINT)
+        self.assertEqual(result.read_field(RESULT_FIELD), 'seta name "^1XYZ^7Name"')
 
     def test_typed_labels_carets_and_quotes_pass_unchanged(self):
         main = self.start_prismark()
@@ -65,7 +68,8 @@ class Compose(Session):
         self.assertFalse(result.exists())
         self.assert_running()
         fresh = self.open_result_window(main)
-        self.assertEqual(fresh.read_field(PATH_FIELD), "C:\\prismark.cfg")
+        self.assertEqual(fresh.read_field(PATH_FIELD),
+                         os.path.join(self.home, "Documents", "prismark.cfg"))
         self.assertEqual(fresh.read_field(RESULT_FIELD), "^1XYZ^7Name")
 
     def test_the_result_window_outlives_the_main_window(self):

@@ -20,8 +20,9 @@ class NameFile(Session):
 
     def test_the_file_is_written(self):
         _, result = self.compose()
-        path = os.path.join(self.scratch, "prismark.cfg")
-        result.replace_field(PATH_FIELD, path)
+        # Untouched, the path names the documents folder.
+        path = os.path.join(self.home, "Documents", "prismark.cfg")
+        self.assertEqual(result.read_field(PATH_FIELD), path)
         before = datetime.datetime.now().replace(microsecond=0)
         result.click(COPY_BUTTON)
         wait_until(lambda: os.path.exists(path), what="the name file")

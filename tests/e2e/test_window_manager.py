@@ -1,4 +1,5 @@
-"""Under a real window manager (openbox): the windows' frames, title bar included, are centred."""
+"""Under a real window manager (openbox): the windows' frames, title bar included, are centred,
+and "create name" brings the result window forward with the keyboard in it."""
 
 import subprocess
 import time
@@ -54,6 +55,16 @@ class UnderAWindowManager(Session):
                         f"{what}: the frame is off centre by {off}")
         self.assertGreater(height, window.size()[1], f"{what} has no title bar")
 
+    def active_window(self):
+        out = subprocess.run(["xprop", "-root", "_NET_ACTIVE_WINDOW"], env=self.env,
+                             capture_output=True, text=True).stdout
+        return int(out.rsplit(" ", 1)[-1], 16) if "#" in out else None
+
+    def hidden(self, window):
+        out = subprocess.run(["xprop", "-id", str(window.id), "_NET_WM_STATE"], env=self.env,
+                             capture_output=True, text=True).stdout
+        return "_NET_WM_STATE_HIDDEN" in out
+
     def test_both_frames_are_centred(self):
         main = self.start_prismark()
         self.assert_centred(main, "main window")
@@ -61,6 +72,21 @@ class UnderAWindowManager(Session):
         result = self.find_window(RESULT_TITLE)
         self.assert_centred(result, "result window")
         self.screenshot(save_as="window_manager.png")
+
+        # The result window is active, its name string has the keyboard: what is typed next
+        # lands there.
+        wait_until(lambda: self.active_window() == result.id, what="the result window to be active")
+        result.type("typed")
+        self.clear_clipboard()
+        result.key("ctrl+a", "ctrl+c")
+        self.assertEqual(self.clipboard(), "typed")
+
+        # Minimised, it comes back on the next "create name", in front and active.
+        self.xdotool("windowminimize", str(result.id))
+        wait_until(lambda: self.hidden(result), what="the result window to be minimised")
+        main.click(CREATE_NAME)
+        wait_until(lambda: not self.hidden(result), what="the result window to be restored")
+        wait_until(lambda: self.active_window() == result.id, what="the result window to be active")
 
 
 if __name__ == "__main__":

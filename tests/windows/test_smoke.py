@@ -153,6 +153,10 @@ class WindowsSmoke(Session):
                              contents)
         return main, result
 
+    def unix_path(self, windows_path):
+        return subprocess.run(["winepath", "-u", windows_path], env=self.env, check=True,
+                              capture_output=True, text=True).stdout.strip()
+
     def test_a_user_session(self):
         self.use()
         main, result = self.write_name_file("C.UTF-8")
@@ -163,6 +167,43 @@ class WindowsSmoke(Session):
         self.assertIn("Path not found.", self.message_text())
         self.assert_running()
         self.assertEqual(result.read_field(RESULT_FIELD), NAME)
+
+        # A fresh result window: its untouched path names the user's documents folder, and
+        # writing there needs no rights that a player lacks.
+        self.close_window(result.id)
+        wait_until(lambda: not result.exists(), what="the result window to close")
+        main.click(CREATE_NAME)
+        result = self.find_wine_window(RESULT_TITLE, RESULT_CLIENT)
+        time.sleep(0.5)
+        path = result.read_field(PATH_FIELD)
+        self.assertRegex(path, r"^C:\\users\\[^\\]+\\Documents\\prismark\.cfg$")
+        written = self.unix_path(path)
+        if os.path.exists(written):
+            os.remove(written)
+        result.click(COPY_BUTTON)
+        wait_until(lambda: os.path.exists(written), what="the name file in the documents folder")
+        time.sleep(1)
+        self.assertFalse(self.xdotool_ok("search", "--onlyvisible", "--name", "^Prismark$"),
+                         "a report or notice showed")
+        with open(written, "rb") as contents:
+            self.assertTrue(contents.read().startswith(b"^1XYZ^7Name\r\n"))
+        os.remove(written)
+
+        # F4 in the path field opens Windows' own save dialog; the file chosen there fills the
+        # field.
+        chosen = "Z:" + os.path.join(self.scratch, "chosen.cfg").replace("/", "\\")
+        result.click(PATH_FIELD)
+        result.key("F4")
+        dialog = Window(self, int(wait_until(
+            lambda: self.xdotool_ok("search", "--onlyvisible", "--name", "^Name file$"),
+            timeout=30, what="the save dialog").split()[0]))
+        time.sleep(1)
+        self.screenshot(save_as="windows_save_dialog.png")
+        dialog.key("End", "shift+Home")  # the file name, as the dialog shows it
+        dialog.type(chosen)
+        dialog.key("Return")
+        wait_until(lambda: not dialog.exists(), what="the save dialog to close")
+        self.assertEqual(result.read_field(PATH_FIELD), chosen)
         main.click(BYE)
         self.assert_ends(timeout=30)
 
