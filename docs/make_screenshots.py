@@ -29,6 +29,8 @@ class Pictures(harness.Session):
         time.sleep(0.3)
         self.save(main, "main_window.png")
         result = self.open_result_window(main)
+        # The path as a player's reads, not the test's own home folder.
+        result.replace_field(harness.PATH_FIELD, "/home/player/Documents/prismark.cfg")
         main.point(300, 60)  # away from the result window, so it shows no focus frame
         time.sleep(0.5)
         self.save(result, "result_window.png")
