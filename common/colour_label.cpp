@@ -78,8 +78,10 @@ void ColourLabel::paintEvent(QPaintEvent *)
 
 void ColourLabel::hideFromScreenReaders()
 {
-    static const bool installed = (QAccessible::installFactory(hiddenLabels), true);
-    Q_UNUSED(installed);
+    [[maybe_unused]] static const bool installed = [] {
+        QAccessible::installFactory(hiddenLabels);
+        return true;
+    }();
     m_hiddenFromScreenReaders = true;
 }
 

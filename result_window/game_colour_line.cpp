@@ -45,8 +45,8 @@ QString unkeptPromises(const QList<ShownRun> &runs)
         if (run.code.isEmpty() || named.contains(run.code))
             continue;
         named << run.code;
+        const QString gameColour = colourName(run.colour);
         for (const PaletteEntry &entry : Palette) {
-            const QString gameColour = colourName(run.colour);
             if (entry.Code == run.code && !QString(entry.ListLabel).contains(gameColour))
                 lines << u"%1 (%2) shows as %3 %4"_s.arg(run.code, entry.ListLabel, gameColour,
                                                          ByTheTable);
