@@ -2,6 +2,7 @@
 
 #include <QByteArrayView>
 
+#include <algorithm>
 #include <optional>
 
 namespace GameName {
@@ -55,7 +56,7 @@ public:
     }
 
 private:
-    // A ";" or a comment, which ends the reading of the line.
+    // A ";", which ends the command, or a comment, which ends the reading of the line.
     bool endsCommandAt(qsizetype at) const
     {
         return m_line[at] == ';' || (m_line[at] == '/' && at + 1 < m_line.size() &&
