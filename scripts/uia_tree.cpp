@@ -1,12 +1,14 @@
 // What a Windows screen reader is told of a window: every element of its UI Automation tree,
-// one a line, as its control type and its name, in UTF-8. Built and run by
-// scripts/windows_screen_reader_check.sh under Wine 10.
+// one a line, as its control type and its name, in UTF-8; or, with --focus, the element that has
+// the keyboard focus. Built and run by scripts/windows_screen_reader_check.sh under Wine 10.
 //   uia_tree.exe "window title"
+//   uia_tree.exe --focus
 #include <windows.h>
 
 #include <uiautomation.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <string>
 #include <utility>
 
@@ -28,12 +30,17 @@ const char *typeName(CONTROLTYPEID type)
     return "other";
 }
 
+// The text in UTF-8; "<unreadable>" where it cannot be converted.
 std::string utf8(const wchar_t *text)
 {
     if (!text)
         return {};
-    std::string bytes(WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr), 0);
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes.data(), int(bytes.size()), nullptr, nullptr);
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 0)
+        return "<unreadable>";
+    std::string bytes(size, 0);
+    if (WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes.data(), size, nullptr, nullptr) != size)
+        return "<unreadable>";
     bytes.pop_back(); // the terminating null
     return bytes;
 }
@@ -44,52 +51,86 @@ int fail(const char *what, HRESULT result)
     return 1;
 }
 
-} // namespace
-
-int wmain(int argc, wchar_t **argv)
+// One line for an element: its control type and its name.
+int print(IUIAutomationElement *element)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: uia_tree \"window title\"\n");
-        return 2;
-    }
+    CONTROLTYPEID type = 0;
+    BSTR name = nullptr;
+    HRESULT result = element->get_CurrentControlType(&type);
+    if (FAILED(result))
+        return fail("get_CurrentControlType", result);
+    if (FAILED(result = element->get_CurrentName(&name)))
+        return fail("get_CurrentName", result);
+    std::printf("%-10s %s\n", typeName(type), utf8(name).c_str());
+    SysFreeString(name);
+    return 0;
+}
+
+int printFocus(IUIAutomation *automation)
+{
+    IUIAutomationElement *focus = nullptr;
+    const HRESULT result = automation->GetFocusedElement(&focus);
+    if (FAILED(result) || !focus)
+        return fail("GetFocusedElement", FAILED(result) ? result : E_POINTER);
+    const int failed = print(focus);
+    focus->Release();
+    return failed;
+}
+
+int printTree(IUIAutomation *automation, const wchar_t *title)
+{
     HWND window = nullptr;
     for (int tries = 0; tries < 100 && !window; ++tries, Sleep(100))
-        window = FindWindowW(nullptr, argv[1]);
+        window = FindWindowW(nullptr, title);
     if (!window)
         return fail("FindWindow", HRESULT_FROM_WIN32(GetLastError()));
-
-    CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-    IUIAutomation *automation = nullptr;
-    HRESULT result = CoCreateInstance(CLSID_CUIAutomation, nullptr, CLSCTX_INPROC_SERVER,
-                                      IID_IUIAutomation, reinterpret_cast<void **>(&automation));
-    if (FAILED(result))
-        return fail("CoCreateInstance(CUIAutomation)", result);
     IUIAutomationElement *root = nullptr;
-    if (FAILED(result = automation->ElementFromHandle(window, &root)))
+    HRESULT result = automation->ElementFromHandle(window, &root);
+    if (FAILED(result))
         return fail("ElementFromHandle", result);
     IUIAutomationCondition *everything = nullptr;
-    automation->CreateTrueCondition(&everything);
+    if (FAILED(result = automation->CreateTrueCondition(&everything)))
+        return fail("CreateTrueCondition", result);
     IUIAutomationElementArray *elements = nullptr;
-    if (FAILED(result = root->FindAll(TreeScope_Subtree, everything, &elements)))
-        return fail("FindAll", result);
+    if (FAILED(result = root->FindAll(TreeScope_Subtree, everything, &elements)) || !elements)
+        return fail("FindAll", FAILED(result) ? result : E_POINTER);
 
     int count = 0;
-    elements->get_Length(&count);
-    for (int i = 0; i < count; ++i) {
+    if (FAILED(result = elements->get_Length(&count)))
+        return fail("get_Length", result);
+    int failed = 0;
+    for (int i = 0; i < count && !failed; ++i) {
         IUIAutomationElement *element = nullptr;
-        elements->GetElement(i, &element);
-        CONTROLTYPEID type = 0;
-        BSTR name = nullptr;
-        element->get_CurrentControlType(&type);
-        element->get_CurrentName(&name);
-        std::printf("%-10s %s\n", typeName(type), utf8(name).c_str());
-        SysFreeString(name);
+        if (FAILED(result = elements->GetElement(i, &element)) || !element)
+            return fail("GetElement", FAILED(result) ? result : E_POINTER);
+        failed = print(element);
         element->Release();
     }
     elements->Release();
     everything->Release();
     root->Release();
+    return failed;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t **argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: uia_tree \"window title\" | --focus\n");
+        return 2;
+    }
+    HRESULT result = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    if (FAILED(result))
+        return fail("CoInitializeEx", result);
+    IUIAutomation *automation = nullptr;
+    result = CoCreateInstance(CLSID_CUIAutomation, nullptr, CLSCTX_INPROC_SERVER, IID_IUIAutomation,
+                              reinterpret_cast<void **>(&automation));
+    if (FAILED(result))
+        return fail("CoCreateInstance(CUIAutomation)", result);
+    const int failed = std::wcscmp(argv[1], L"--focus") == 0 ? printFocus(automation)
+                                                             : printTree(automation, argv[1]);
     automation->Release();
     CoUninitialize();
-    return 0;
+    return failed;
 }

@@ -9,9 +9,11 @@
 #   2. scripts/uia_tree.cpp, a small UI Automation client, is built there: it takes a window by
 #      its title, calls IUIAutomation::ElementFromHandle and FindAll(TreeScope_Subtree,
 #      TrueCondition), and prints each element's control type and name.
-#   3. prismark.exe runs on a private Xvfb in a fresh Wine prefix; xdotool types XYZ into part 1,
-#      "01 red" into its colour list, and presses "create name".
-#   4. The client prints the main window's tree, then the result window's.
+#   3. prismark.exe runs on a private Xvfb in a fresh Wine prefix. The client prints the element
+#      that has the focus at first and after each of eleven presses of Tab, as a screen reader
+#      hears the keyboard's way through the main window.
+#   4. xdotool types XYZ into part 1, "01 red" into its colour list, and presses "create name".
+#   5. The client prints the main window's tree, then the result window's.
 # Wine 10 passes names and control types on, not help texts or descriptions: what a screen
 # reader must hear on Windows, it hears by name.
 #   bash scripts/windows_screen_reader_check.sh [prismark.exe]   (default: build/windows's)
@@ -28,7 +30,7 @@ if [ ! -f "$root/.complete" ]; then
         DEBIAN_FRONTEND=noninteractive apt-get update -qq
         DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends debootstrap
     fi
-    rm -rf "$root"
+    rm -rf --one-file-system "$root"
     echo "Making a Debian 13 root in $root (a few minutes, once)" >&2
     debootstrap --variant=minbase trixie "$root" http://deb.debian.org/debian >&2
     chroot "$root" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
@@ -38,17 +40,22 @@ if [ ! -f "$root/.complete" ]; then
 fi
 
 work=$root/opt/check
-rm -rf "$work"
+rm -rf --one-file-system "$work"
 mkdir -p "$work"
 cp "$exe" "$work/prismark.exe"
 cp scripts/uia_tree.cpp "$work/"
-mount -t proc proc "$root/proc"
-mount --rbind /dev "$root/dev"
+# Set before the first mount, so that a failing second mount leaves nothing behind. Each mount
+# is undone only where it is still there.
 release() {
-    umount -R "$root/dev" 2>/dev/null || umount -Rl "$root/dev"
-    umount "$root/proc" 2>/dev/null || umount -l "$root/proc"
+    if mountpoint -q "$root/dev"; then umount -R "$root/dev" 2>/dev/null || umount -Rl "$root/dev"; fi
+    if mountpoint -q "$root/proc"; then umount "$root/proc" 2>/dev/null || umount -l "$root/proc"; fi
 }
 trap release EXIT
+mount -t proc proc "$root/proc"
+# A slave of the host's /dev: on a host whose mounts are shared, unmounting it must never
+# propagate back and unmount the host's own /dev/pts or /dev/shm.
+mount --rbind /dev "$root/dev"
+mount --make-rslave "$root/dev"
 
 chroot "$root" env -i HOME=/root PATH=/usr/bin:/bin LANG=C.UTF-8 WINEPREFIX=/opt/check/prefix \
     WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" bash -euo pipefail -s <<'CHECK'
@@ -71,6 +78,16 @@ click() {
     xdotool mousemove --window "$main" $(($1 + border)) $(($2 + HEIGHT - 426 - border)) click 1
     sleep 0.3
 }
+# The keyboard's way: the first focus, then eleven Tab stops. Without a window manager the focus
+# follows the pointer, which rests on the legend, away from every control.
+click 60 200
+echo "== Tab stops"
+wine uia_tree.exe --focus
+for _ in $(seq 11); do
+    xdotool key Tab
+    sleep 0.5
+    wine uia_tree.exe --focus
+done
 click 532 137 && xdotool type --delay 50 XYZ   # part 1's text
 click 316 137 && xdotool key ctrl+a && xdotool type --delay 50 "01 red"
 click 552 401                                   # create name
