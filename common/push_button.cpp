@@ -4,6 +4,7 @@
 #include "twips.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
 
@@ -22,12 +23,30 @@ QStyle *highlightFaceStyle()
     return style;
 }
 
+// Enter and Return press a focused button, as Space does and as Windows users expect. The button
+// stays no default button: Enter elsewhere in the window presses nothing, and the face keeps no
+// default frame.
+class PushButton final : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+            QPushButton::keyPressEvent(event);
+        else if (!event->isAutoRepeat()) // once, however long the key is held
+            click();
+    }
+};
+
 } // namespace
 
 QPushButton *addPushButton(QWidget *form, const QString &name, const QString &caption,
                            const TwipRect &where)
 {
-    auto *button = new QPushButton(caption, form);
+    auto *button = new PushButton(caption, form);
     button->setObjectName(name);
     button->setAutoDefault(false);
     button->setGeometry(toPixels(where));

@@ -1,9 +1,8 @@
 #include "console_line.h"
 
-#include <QByteArrayView>
+#include <QList>
 
-#include <algorithm>
-#include <optional>
+#include <array>
 
 namespace GameName {
 
@@ -11,98 +10,151 @@ namespace {
 
 constexpr char Quote = '"';
 
+// A byte that parts words outside quotes: the engine compares a signed char with ' ', so every
+// byte from 0x80 on counts as well.
 bool isBlank(char byte)
 {
-    return byte == ' ' || byte == '\t';
+    return static_cast<signed char>(byte) <= ' ';
 }
 
-// The words of a line, command by command, as the game's console reads them.
-class ConsoleReader
+// The commands of a line.
+QList<QByteArrayView> commandsOf(QByteArrayView line)
 {
-public:
-    explicit ConsoleReader(QByteArrayView line) : m_line(line) {}
-
-    // The current command's next word; none where the command has ended.
-    std::optional<QByteArrayView> nextWord()
-    {
-        while (m_at < m_line.size() && isBlank(m_line[m_at]))
-            ++m_at;
-        if (m_at == m_line.size() || endsCommandAt(m_at))
-            return std::nullopt;
-        if (m_line[m_at] == Quote) {
-            qsizetype end = m_line.indexOf(Quote, m_at + 1);
-            if (end < 0)
-                end = m_line.size();
-            const QByteArrayView word = m_line.sliced(m_at + 1, end - m_at - 1);
-            m_at = std::min(end + 1, m_line.size());
-            return word;
+    QList<QByteArrayView> commands;
+    bool quoted = false;
+    qsizetype start = 0;
+    for (qsizetype at = 0; at < line.size(); ++at) {
+        const char byte = line[at];
+        if (byte == Quote)
+            quoted = !quoted;
+        if ((byte == ';' && !quoted) || byte == '\n' || byte == '\r') {
+            commands << line.sliced(start, at - start);
+            start = at + 1;
+            quoted = false;
         }
-        const qsizetype start = m_at;
-        while (m_at < m_line.size() && !isBlank(m_line[m_at]) && m_line[m_at] != Quote &&
-               !endsCommandAt(m_at))
-            ++m_at;
-        return m_line.sliced(start, m_at - start);
     }
+    commands << line.sliced(start);
+    return commands;
+}
 
-    // Skips what is left of the current command; false where the line holds no more.
-    bool nextCommand()
-    {
-        while (nextWord()) {
-        }
-        if (m_at == m_line.size() || m_line[m_at] != ';')
-            return false;
-        ++m_at;
-        return true;
-    }
-
-private:
-    // A ";", which ends the command, or a comment, which ends the reading of the line.
-    bool endsCommandAt(qsizetype at) const
-    {
-        return m_line[at] == ';' || (m_line[at] == '/' && at + 1 < m_line.size() &&
-                                     (m_line[at + 1] == '/' || m_line[at + 1] == '*'));
-    }
-
-    QByteArrayView m_line;
-    qsizetype m_at = 0;
-};
-
-bool setsAVariable(QByteArrayView word)
+// The words of one command.
+QList<QByteArrayView> wordsOf(QByteArrayView command)
 {
-    for (const QByteArrayView command : {"set", "seta", "sets", "setu"}) {
-        if (word.compare(command, Qt::CaseInsensitive) == 0)
+    const auto opensComment = [command](qsizetype at, char second) {
+        return command[at] == '/' && at + 1 < command.size() && command[at + 1] == second;
+    };
+    QList<QByteArrayView> words;
+    qsizetype at = 0;
+    while (true) {
+        while (at < command.size() && isBlank(command[at]))
+            ++at;
+        if (at == command.size() || opensComment(at, '/'))
+            return words;
+        if (opensComment(at, '*')) {
+            // The star of "/*" may begin the "*/" that closes it.
+            const qsizetype close = command.indexOf("*/", at + 1);
+            if (close < 0)
+                return words;
+            at = close + 2;
+            continue;
+        }
+        if (command[at] == Quote) {
+            const qsizetype close = command.indexOf(Quote, at + 1);
+            const qsizetype end = close < 0 ? command.size() : close;
+            words << command.sliced(at + 1, end - at - 1);
+            if (close < 0)
+                return words;
+            at = close + 1;
+            continue;
+        }
+        const qsizetype start = at;
+        while (at < command.size() && !isBlank(command[at]) && command[at] != Quote &&
+               !opensComment(at, '/') && !opensComment(at, '*'))
+            ++at;
+        words << command.sliced(start, at - start);
+    }
+}
+
+bool isOneOf(QByteArrayView word, std::initializer_list<QByteArrayView> names)
+{
+    for (const QByteArrayView name : names) {
+        if (word.compare(name, Qt::CaseInsensitive) == 0)
             return true;
     }
     return false;
 }
 
+bool setsAVariable(QByteArrayView word)
+{
+    return isOneOf(word, {"set", "seta", "sets", "setu"});
+}
+
+// Commands of the console that players' configuration files hold beside the variables; a line
+// that starts with none of them, nor with a variable command, is no command yet.
+bool isOtherCommand(QByteArrayView word)
+{
+    return isOneOf(word, {"bind", "unbind", "unbindall", "exec", "vstr", "echo", "wait", "say",
+                          "say_team", "toggle", "reset", "cvar_restart", "writeconfig", "quit"});
+}
+
+// The words from `first` on, joined by one blank each.
+QByteArray joined(const QList<QByteArrayView> &words, qsizetype first)
+{
+    QByteArray text;
+    for (qsizetype i = first; i < words.size(); ++i) {
+        if (i > first)
+            text += ' ';
+        text += words[i];
+    }
+    return text;
+}
+
 } // namespace
 
-LineName nameOfLine(const QByteArray &line)
+LineName nameOfLine(QByteArrayView line)
 {
-    LineName found{LineName::WholeLine, line};
-    ConsoleReader reader(line);
-    do {
-        const std::optional<QByteArrayView> command = reader.nextWord();
-        if (!command || !setsAVariable(*command))
+    LineName found{LineName::NoWords, {}};
+    // Where no name is set: a command that fails to set it tells why, the last one most; else
+    // any console command tells more than words that are none.
+    const auto fails = [&found](LineName::Kind kind) {
+        if (found.kind != LineName::SetsName)
+            found.kind = kind;
+    };
+    const auto note = [&found](LineName::Kind kind) {
+        if (found.kind == LineName::NoWords ||
+            (found.kind == LineName::NotACommand && kind == LineName::OtherCommands))
+            found.kind = kind;
+    };
+    for (const QByteArrayView command : commandsOf(line)) {
+        const QList<QByteArrayView> words = wordsOf(command);
+        if (words.isEmpty())
             continue;
-        const std::optional<QByteArrayView> variable = reader.nextWord();
-        if (!variable || variable->compare("name", Qt::CaseInsensitive) != 0)
-            continue;
-        QByteArray name;
-        bool named = false;
-        while (const std::optional<QByteArrayView> word = reader.nextWord()) {
-            if (named)
-                name += ' ';
-            name += *word;
-            named = true;
+        const QByteArrayView first = words.first();
+        if (setsAVariable(first)) {
+            if (words.size() < 2 || !isOneOf(words[1], {"name"})) {
+                note(LineName::OtherCommands);
+            } else if (words.size() == 2) {
+                fails(LineName::NoValue);
+            } else if (words.size() > 3 && !isOneOf(first, {"set"})) {
+                fails(LineName::ManyWords);
+            } else {
+                found = {LineName::SetsName, joined(words, 2)};
+            }
+        } else if (isOneOf(first, {"name"})) {
+            if (words.size() == 1)
+                note(LineName::OtherCommands); // prints the name
+            else
+                found = {LineName::SetsName, words[1].toByteArray()};
+        } else {
+            note(isOtherCommand(first) ? LineName::OtherCommands : LineName::NotACommand);
         }
-        if (named)
-            found = {LineName::SetsName, name};
-        else if (found.kind == LineName::WholeLine)
-            found = {LineName::SetsNoName, {}};
-    } while (reader.nextCommand());
+    }
     return found;
+}
+
+bool canBeWrapped(QByteArrayView line)
+{
+    return !line.contains(Quote) && nameOfLine(line).kind == LineName::NotACommand;
 }
 
 } // namespace GameName

@@ -1,26 +1,40 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 
-// What the game makes of the name file's first line, which it runs as console commands.
+// What the game's console of 2002 makes of the name file's first line, which it runs as console
+// commands.
 namespace GameName {
 
 struct LineName
 {
     enum Kind {
-        WholeLine,  // no command on the line sets the name: the whole line is taken as the name
-        SetsName,   // a set, seta, sets or setu command sets the name
-        SetsNoName, // such a command names the name but gives it no value: the name stays
+        SetsName,      // a command sets the name; the last one counts
+        NoWords,       // the line holds no words: nothing runs
+        NotACommand,   // words, but no console command: the game knows no such command
+        OtherCommands, // console commands, none of which sets the name
+        NoValue,       // set, seta, sets or setu name without a word after it
+        ManyWords,     // seta, sets or setu name with more than one word after it
     };
     Kind kind;
-    QByteArray name; // the whole line, or the name the last such command sets
+    QByteArray name; // the name the last command that sets it sets
 };
 
-// Reads the line as the game's console does. Outside double quotes a ";" ends a command, and
-// "//" or "/*" ends the reading of the line. Words are separated by blanks and tabs; a word in
-// double quotes holds anything up to the next quote, or to the end of the line, and a quote also
-// ends the word before it. "seta name" followed by words (set, sets or setu; in any case) sets
-// the name to those words, joined by one blank each; the last such command counts.
-LineName nameOfLine(const QByteArray &line);
+// Reads the line as the console does.
+// - Commands end at ";" outside double quotes, where quotes are counted over the whole line,
+//   comments too, and at CR or LF.
+// - Words are parted by blanks: every byte up to 0x20, and outside quotes every byte from 0x80
+//   on. A word in double quotes holds every byte up to the next quote or the command's end;
+//   outside quotes a word also ends at a quote, "//" or "/*". Between words "//" ends the
+//   command's words, and "/*" skips to the next "*/" (or ends them, where none follows).
+// - "set name WORDS" sets the words, joined by one blank each; seta, sets and setu take exactly
+//   one word; "name WORD..." sets the first word alone. Names of commands and variables match in
+//   any case, and where no command sets the name, the last that fails to tells why.
+LineName nameOfLine(QByteArrayView line);
+
+// Whether "seta name" and the line in double quotes would give the game the line as a name: a
+// line of words that is no command yet and holds no double quote, which would end the quotes.
+bool canBeWrapped(QByteArrayView line);
 
 } // namespace GameName

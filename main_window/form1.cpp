@@ -126,6 +126,8 @@ void Form1::nameRowsForScreenReaders()
         m_colourCaptions[row]->setBuddy(m_rows[row].colour);
         m_colourCaptions[row]->setAccessibleName(name(u"colour"_s));
         m_rows[row].colour->setAccessibleName(name(u"colour"_s));
+        // The focus lands in the list's own field, which Windows names by itself.
+        m_rows[row].colour->lineEdit()->setAccessibleName(name(u"colour"_s));
     }
 }
 

@@ -6,6 +6,7 @@
 #include "name_file_path.h"
 #include "windows_device_name.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -16,6 +17,11 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr auto LineEnd = "\r\n";
+
+QString siteLine()
+{
+    return u"//"_s + Maker::Site + u"//"_s;
+}
 
 QString stampLine(const Clock &clock)
 {
@@ -47,9 +53,8 @@ std::optional<QString> refusal(const QString &path)
 NameFileText NameFileContents(const QString &nameLine, const Clock &clock)
 {
     const AnsiText name = toAnsi(nameLine);
-    const QString siteLine = u"//"_s + Maker::Site + u"//"_s;
     QByteArray bytes = name.bytes + LineEnd;
-    for (const QString &line : {siteLine, stampLine(clock)})
+    for (const QString &line : {siteLine(), stampLine(clock)})
         bytes += toAnsi(line).bytes + LineEnd;
     return {bytes, name.lost};
 }
@@ -81,4 +86,24 @@ NameFileResult WriteNameFile(const QString &typedPath, const QString &nameLine, 
     if (!file.commit())
         return {false, file.errorString(), {}};
     return {true, {}, contents.lost};
+}
+
+bool ReplacesOtherThanANameFile(const QString &typedPath)
+{
+    QFile file(PathAsGiven(typedPath));
+    if (!QFileInfo(file).isFile())
+        return false;
+    // A file this large would hold a longer name than any player types: it is no name file.
+    constexpr qint64 Largest = 16 << 20;
+    if (file.size() > Largest || !file.open(QIODevice::ReadOnly))
+        return true;
+    QList<QByteArray> lines = file.readAll().split('\n');
+    if (lines.size() == 4 && lines.last().isEmpty())
+        lines.removeLast();
+    if (lines.size() != 3)
+        return true;
+    QByteArray site = lines[1];
+    if (site.endsWith('\r'))
+        site.chop(1);
+    return site != toAnsi(siteLine()).bytes;
 }

@@ -29,3 +29,8 @@ struct NameFileResult
 // the path before is left as it was. Only a regular file is ever replaced: a device, pipe or
 // socket at the path is refused untouched, and so is a Windows device name.
 NameFileResult WriteNameFile(const QString &path, const QString &nameLine, const Clock &clock);
+
+// Whether writing at `path` (as typed) would replace a regular file that is not a name file: a
+// name file has three lines, the second of which is the site line. Such a file may be the game's
+// own configuration, and is not replaced without a question.
+bool ReplacesOtherThanANameFile(const QString &path);

@@ -2,11 +2,15 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSettings>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+const QString FileName = u"prismark.cfg"_s;
+const QString LastNameFileKey = u"LastNameFile"_s;
 
 QString documentsOrHome()
 {
@@ -14,11 +18,45 @@ QString documentsOrHome()
     return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
 }
 
+QString nameFileIn(const QString &folder)
+{
+    return QDir::toNativeSeparators(QDir(folder).filePath(FileName));
+}
+
+// The program's one setting, in the platform's place: the registry on Windows, ~/.config on
+// Linux.
+QSettings settings()
+{
+    return QSettings(QSettings::UserScope, u"Prismark"_s, u"Prismark"_s);
+}
+
 } // namespace
 
-QString DefaultNameFilePath()
+NameFilePlace ChooseNameFilePlace(const QString &lastWritten,
+                                  const std::optional<GameFolder::Found> &game)
 {
-    return QDir::toNativeSeparators(QDir(documentsOrHome()).filePath(u"prismark.cfg"_s));
+    if (!lastWritten.isEmpty() && QFileInfo(lastWritten).absoluteDir().exists())
+        return {QDir::toNativeSeparators(lastWritten), u"where the last name file was written"_s};
+    if (game && game->virtualStore)
+        return {
+            nameFileIn(game->folder),
+            u"the game's base\\mp folder as the game reads it when it runs without "
+            u"administrator rights: Windows keeps its files in VirtualStore (found in %1)"_s.arg(
+                game->foundIn)};
+    if (game)
+        return {nameFileIn(game->folder),
+                u"the game's base\\mp folder, found in %1"_s.arg(game->foundIn)};
+    return {nameFileIn(documentsOrHome()), u"the documents folder: the game was not found"_s};
+}
+
+QString LastNameFile()
+{
+    return settings().value(LastNameFileKey).toString();
+}
+
+void KeepLastNameFile(const QString &path)
+{
+    settings().setValue(LastNameFileKey, QFileInfo(path).absoluteFilePath());
 }
 
 QString PathAsGiven(const QString &typed)
@@ -30,12 +68,12 @@ QString PathAsGiven(const QString &typed)
     return typed;
 }
 
-QString FolderToChooseIn(const QString &path)
+QString FolderToChooseIn(const QString &path, const std::optional<GameFolder::Found> &game)
 {
     if (!path.isEmpty()) {
         const QDir folder = QFileInfo(path).absoluteDir();
         if (folder.exists())
             return folder.absolutePath();
     }
-    return documentsOrHome();
+    return game ? game->folder : documentsOrHome();
 }

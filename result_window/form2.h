@@ -1,8 +1,11 @@
 #pragma once
 
+#include "game_folder/game_folder.h"
+
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class Clock;
 class ColourLabel;
@@ -12,7 +15,8 @@ class QPushButton;
 
 // The result window: the name string in an editable field, the hint that wraps it into the
 // game's seta name command, the layered colour preview, the check of what the game keeps of the
-// name and the colours it shows it in, and the path and button that write the name file.
+// name and the colours it shows it in, the path and button that write the name file, and a line
+// that tells what writing or the wrap did.
 class Form2 : public QWidget
 {
     Q_OBJECT
@@ -37,6 +41,7 @@ private:
     void letTheHintWrap(ColourLabel *hint);
     void wrapIntoSetaName();
     void chooseNameFile();
+    void tell(const QString &status);
 
     LineField *Text1 = nullptr;
     LineField *path = nullptr;
@@ -44,5 +49,7 @@ private:
     std::array<ColourLabel *, PreviewLayers> m_preview{};
     ColourLabel *m_gameCheck = nullptr;
     GameColourLine *m_gameColours = nullptr;
+    ColourLabel *m_status = nullptr;
+    std::optional<GameFolder::Found> m_game; // where the game reads the name file, if found
     const Clock *m_clock;
 };

@@ -9,6 +9,8 @@ inline constexpr TwipSize ClientArea{5775, 3660};
 
 inline constexpr TwipRect CopyButton{2160, 3120, 1335, 285};
 inline constexpr TwipRect PathField{3720, 3120, 1815, 285};
+// Below the button and the path field: what writing did, or the wrap, and what to do next.
+inline constexpr TwipRect StatusLine{120, 3420, 5535, 225};
 inline constexpr TwipRect ResultField{120, 600, 5535, 285};
 inline constexpr TwipRect LooksLikeCaption{120, 1560, 2535, 255};
 inline constexpr TwipRect Preview{120, 1920, 5535, 375}; // all ten preview labels

@@ -36,7 +36,7 @@ QString elided(const QString &text)
     return text.size() > Longest ? text.first(Longest - 1) + u'…' : text;
 }
 
-QString line(QByteArrayView refused, bool doubleCaret, const Kept &freeForAll)
+QString lineOf(QByteArrayView refused, bool doubleCaret, const Kept &freeForAll)
 {
     if (!refused.isEmpty())
         return u"in game: refused, it holds "_s + listed(refused);
@@ -72,28 +72,72 @@ QList<ShownRun> shownRuns(const Kept &kept)
     return shown;
 }
 
+// What both kinds of game keep of `name`, and why they refuse or mishandle it, where they do.
+QStringList whatTheGamesKeep(QByteArrayView name, const Kept &freeForAll)
+{
+    QStringList details{story(u"free-for-all games"_s, name.size(), freeForAll),
+                        story(u"team games"_s, name.size(), keptOf(name, Game::Team))};
+    if (!refusedCharacters(name).isEmpty())
+        details << u"The game refuses a name that holds \\, ; or \" and keeps the old name, or "
+                   u"shows UnnamedPlayer or badinfo."_s;
+    else if (holdsDoubleCaret(name))
+        details << u"The game keeps \"^^\" without counting it, and enough of them overrun its "
+                   u"name buffer."_s;
+    return details;
+}
+
+// Why the line sets no name, in a few words for the line and in full for the tool tip.
+GameCheck noName(const LineName &set, const QByteArray &line)
+{
+    const QString runs = u"The game runs the line as console commands, and "_s;
+    const QString stays = u": the name stays as it was."_s;
+    switch (set.kind) {
+    case LineName::NoWords:
+        return {u"sets no name: the line is empty"_s, runs + u"this line holds none"_s + stays, {}};
+    case LineName::OtherCommands:
+        return {u"sets no name: only other commands"_s,
+                runs + u"none of them sets the name"_s + stays,
+                {}};
+    case LineName::NoValue:
+        return {u"sets no name: the command gives no name"_s,
+                runs + u"a set name with no word after it only shows how to use it"_s + stays,
+                {}};
+    case LineName::ManyWords:
+        return {u"sets no name: seta takes one word, quote the name"_s,
+                runs +
+                    u"seta, sets and setu take exactly one word after the name; with more, they "
+                    u"only show how to use them"_s +
+                    stays + u" Put the name in double quotes."_s,
+                {}};
+    default:
+        break;
+    }
+    // Not a command: what the game would keep of the line once it is wrapped.
+    const bool wraps = canBeWrapped(line);
+    QStringList details{runs + u"this line is none"_s + stays +
+                        u" Wrapped into seta name \"…\":"_s};
+    details << whatTheGamesKeep(line, keptOf(line, Game::FreeForAll));
+    if (!wraps)
+        details << u"A double quote would end the quotes, so the name cannot be wrapped."_s;
+    return {wraps ? u"sets no name: not a command yet: Alt+S wraps it"_s
+                  : u"sets no name: not a command, and \" cannot be wrapped"_s,
+            details.join(u'\n'),
+            {}};
+}
+
 } // namespace
 
 GameCheck CheckNameForTheGame(const QString &field)
 {
-    const LineName set = nameOfLine(toAnsi(field).bytes);
-    if (set.kind == LineName::SetsNoName)
-        return {u"in game: the command sets no name"_s,
-                u"The game runs the line as console commands, and a seta name with nothing "
-                u"after it leaves the name as it was."_s,
-                {}};
+    const QByteArray line = toAnsi(field).bytes;
+    const LineName set = nameOfLine(line);
+    if (set.kind != LineName::SetsName)
+        return noName(set, line);
     const QByteArray &name = set.name;
     const QByteArray refused = refusedCharacters(name);
     const bool doubleCaret = holdsDoubleCaret(name);
     const Kept freeForAll = keptOf(name, Game::FreeForAll);
-    QStringList details{story(u"free-for-all games"_s, name.size(), freeForAll),
-                        story(u"team games"_s, name.size(), keptOf(name, Game::Team))};
-    if (!refused.isEmpty())
-        details << u"The game refuses a name that holds \\, ; or \" and keeps the old name, or "
-                   u"shows UnnamedPlayer or badinfo."_s;
-    else if (doubleCaret)
-        details << u"The game keeps \"^^\" without counting it, and enough of them overrun its "
-                   u"name buffer."_s;
-    return {line(refused, doubleCaret, freeForAll), details.join(u'\n'),
+    return {lineOf(refused, doubleCaret, freeForAll),
+            whatTheGamesKeep(name, freeForAll).join(u'\n'),
             refused.isEmpty() ? shownRuns(freeForAll) : QList<ShownRun>()};
 }

@@ -123,10 +123,12 @@ MessageBoxAnswerer::MessageBoxAnswerer(std::function<void(QMessageBox *)> whileS
         m_buttonCount = int(box->buttons().size());
         if (whileShown)
             whileShown(box);
-        if (QAbstractButton *ok = box->button(QMessageBox::Ok))
-            QTest::mouseClick(ok, Qt::LeftButton);
-        else
-            box->reject();
+        if (box->isVisible()) { // not answered while shown
+            if (QAbstractButton *ok = box->button(QMessageBox::Ok))
+                QTest::mouseClick(ok, Qt::LeftButton);
+            else
+                box->reject();
+        }
         m_answered = true;
     });
     m_poll.start();

@@ -66,7 +66,8 @@ int countPixels(const QImage &image, const QRect &area, QRgb colour);
 int countPixels(const QImage &image, const QRect &area, const std::function<bool(QRgb)> &matches);
 
 // Answers the next modal message box of the program. Once the box shows, it is read, `whileShown`
-// (where given) may work with it, and then OK is clicked, whatever `whileShown` did. Compare what
+// (where given) may work with it, and then, unless `whileShown` answered it, OK is clicked (or
+// Esc, where it has no OK). Compare what
 // was read once the box is gone. The answerer stops waiting when it is destroyed.
 class MessageBoxAnswerer
 {

@@ -76,6 +76,7 @@ void TestAccessibility::partRowsHaveTwentyNames()
         // Windows reads the controls' own names.
         QCOMPARE(accessibleText(field, QAccessible::Name), text);
         QCOMPARE(list->accessibleName(), colour);
+        QCOMPARE(accessibleText(list->lineEdit(), QAccessible::Name), colour); // where focus lands
         // Linux names an editable list by its text, and takes the label from the relation.
         QCOMPARE(labelledBy(field), QStringList{text});
         QCOMPARE(labelledBy(list), QStringList{colour});
@@ -95,16 +96,18 @@ void TestAccessibility::resultWindowFieldsAreNamed()
     QCOMPARE(accessibleText(window->pathField(), QAccessible::Name), u"name file path"_s);
     QCOMPARE(accessibleText(window->findChild<QWidget *>(u"Command1"_s), QAccessible::Name),
              u"copy into file:"_s);
+    // Windows reads the keys in the names alone.
     QCOMPARE(accessibleText(window->findChild<QWidget *>(u"ChooseFile"_s), QAccessible::Name),
-             u"choose the name file"_s);
+             u"choose the name file (F4)"_s);
+    QCOMPARE(accessibleText(window->findChild<QWidget *>(u"Label2"_s), QAccessible::Name),
+             u"dont forget the   seta name \"\" (Alt+S wraps the name)"_s);
     // The game check and the game's colours come right after the preview.
     QAccessibleInterface *form = QAccessible::queryAccessibleInterface(window);
     const int preview =
         form->indexOfChild(QAccessible::queryAccessibleInterface(window->previewLabel(1)));
     QCOMPARE(form->child(preview + 1)->text(QAccessible::Name),
-             u"in game: shows as UnnamedPlayer"_s);
-    QCOMPARE(form->child(preview + 2)->text(QAccessible::Name),
-             u"in game colours: UnnamedPlayer"_s);
+             u"sets no name: the line is empty"_s);
+    QCOMPARE(form->child(preview + 2)->text(QAccessible::Name), u"in game colours: "_s);
 }
 
 void TestAccessibility::previewTellsColoursInWords_data()

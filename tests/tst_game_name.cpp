@@ -18,25 +18,32 @@ private slots:
     void gameColours();
 };
 
-// The field is the name file's line, which the game runs as console commands.
+// The field is the name file's line, which the game's console runs as commands. Where it is no
+// command yet, what the game keeps is of the line once it is wrapped into seta name "...".
 void TestGameName::whatTheGameKeeps_data()
 {
     QTest::addColumn<QByteArray>("field");
+    QTest::addColumn<int>("kind");              // LineName::Kind
     QTest::addColumn<QByteArray>("freeForAll"); // what the game shows
     QTest::addColumn<QByteArray>("team");
     QTest::addColumn<QByteArray>("visible"); // in free-for-all games
     QTest::addColumn<int>("cutAt");          // in free-for-all games; -1: not cut
     QTest::addColumn<QByteArray>("refused");
     QTest::addColumn<bool>("doubleCaret");
-    const auto row = [](const char *tag, const QByteArray &field, const QByteArray &freeForAll,
-                        const QByteArray &team, const QByteArray &visible, int cutAt = -1,
-                        const QByteArray &refused = {}, bool doubleCaret = false) {
-        QTest::newRow(tag) << field << freeForAll << team << visible << cutAt << refused
-                           << doubleCaret;
+    LineName::Kind kind = LineName::NotACommand; // of the rows that follow
+    const auto row = [&kind](const char *tag, const QByteArray &field, const QByteArray &freeForAll,
+                             const QByteArray &team, const QByteArray &visible, int cutAt = -1,
+                             const QByteArray &refused = {}, bool doubleCaret = false) {
+        QTest::newRow(tag) << field << int(kind) << freeForAll << team << visible << cutAt
+                           << refused << doubleCaret;
+    };
+    const auto none = [](const char *tag, const QByteArray &field, LineName::Kind kind) {
+        QTest::newRow(tag) << field << int(kind) << QByteArray() << QByteArray() << QByteArray()
+                           << -1 << QByteArray() << false;
     };
 
     const QByteArray a32(32, 'A'), a33(33, 'A'), a35(35, 'A'), a40(40, 'A');
-    row("tag and name", "^1XYZ^7Name", "^1XYZ^7Name", "XYZName", "XYZName");
+    row("tag and name, not a command", "^1XYZ^7Name", "^1XYZ^7Name", "XYZName", "XYZName");
     row("40 letters after a code", "^1" + a40, "^1" + a33, a35, a33, 35);
     row("a code with one byte left", "^1" + a32 + "^2BBB", "^1" + a32, a32 + "BBB", a32, 34);
     row("leading and repeated blanks", "   ^1A    B ^0C", "^1A   B C", "A   B C", "A   B C");
@@ -56,38 +63,58 @@ void TestGameName::whatTheGameKeeps_data()
     row("semicolons in a line that is no command", "a;b;", "a;b;", "a;b;", "a;b;", -1, ";");
     row("a double quote in a line that is no command", "^1a\"b", "^1a\"b", "a\"b", "a\"b", -1,
         "\"");
-    row("other commands only", "bind x \"say hi\"", "bind x \"say hi\"", "bind x \"say hi\"",
-        "bind x \"say hi\"", -1, "\"");
+    none("other commands only", "bind x \"say hi\"", LineName::OtherCommands);
+    none("no words, only a comment", "  // seta name x", LineName::NoWords);
 
     // The name that a command on the line sets.
-    row("in seta name quotes", "seta name \"^1XYZ^7Name\"", "^1XYZ^7Name", "XYZName", "XYZName");
+    kind = LineName::SetsName;
+    row("in seta name quotes, a blank kept", "seta name \"^1XYZ ^7Name\"", "^1XYZ ^7Name",
+        "XYZ Name", "XYZ Name");
     row("a blank after the closing quote", "seta name \"^1XYZ\" ", "^1XYZ", "XYZ", "XYZ");
     row("without quotes", "seta name ^1XYZ", "^1XYZ", "XYZ", "XYZ");
-    row("words joined by one blank", "seta name ^1XYZ   ^7Name", "^1XYZ ^7Name", "XYZ Name",
+    row("set joins its words by one blank", "set name ^1XYZ   ^7Name", "^1XYZ ^7Name", "XYZ Name",
         "XYZ Name");
+    none("seta takes exactly one word", "seta name ^1XYZ ^7Name", LineName::ManyWords);
+    none("seta, two quoted words", "seta name \"a\" \"b\"", LineName::ManyWords);
+    none("a quote ends the word before it, the last opens one to the end", "seta name \"^1a\"b\"",
+         LineName::ManyWords);
     row("in capitals", "SETA NAME \"^1abc\"", "^1abc", "abc", "abc");
     row("a semicolon ends the command", "seta name ^1a;b", "^1a", "a", "a");
     row("a semicolon in quotes", "seta name \"^1a;b\"", "^1a;b", "a;b", "a;b", -1, ";");
-    row("a comment ends the line", "set name ^1x//y", "^1x", "x", "x");
+    row("a comment ends the command's words", "set name ^1x//y", "^1x", "x", "x");
+    row("a semicolon after a comment still ends the command",
+        "seta name \"^1a\" // old; seta name \"^2b\"", "^2b", "b", "b");
+    row("a star comment between words", "seta name /* old */ \"^2b\"", "^2b", "b", "b");
+    row("a star comment ends a word", "set name ^2a/*x*/b", "^2a b", "a b", "a b");
+    row("a star comment left open ends the words", "seta name a /* c ; seta name b", "b", "b", "b");
+    row("name as a command takes its first word", "name ^1Solo Two", "^1Solo", "Solo", "Solo");
+    // é is E9 in Windows-1252: a blank outside quotes, a letter inside them.
+    row("a letter beyond ASCII parts words", "seta name Jos\xE9", "Jos", "Jos", "Jos");
+    row("a letter beyond ASCII in quotes", "seta name \"Jos\xE9Maria\"", "Jos\xE9Maria",
+        "Jos\xE9Maria", "Jos\xE9Maria");
     row("a quote left open", "seta name \"^1abc", "^1abc", "abc", "abc");
     row("the last command counts", "seta name \"^1Foo\"; seta name \"^2Bar\"", "^2Bar", "Bar",
         "Bar");
-    row("a quote ends the word before it, the last opens one to the end", "seta name \"a\"b\"",
-        "a b", "a b", "a b");
     row("sets and setu, a tab and a star comment", "sets name x;setu\tname\t^1y/*z", "^1y", "y",
         "y");
     row("a command without a value sets nothing", "seta name ^1Foo; seta name", "^1Foo", "Foo",
         "Foo");
+    none("set name without a value", "set name", LineName::NoValue);
     row("an empty name in quotes", "seta name \"\"", "UnnamedPlayer", "UnnamedPlayer", "");
 }
 
 void TestGameName::whatTheGameKeeps()
 {
     QFETCH(QByteArray, field);
+    QFETCH(int, kind);
     QFETCH(QByteArray, freeForAll);
     QFETCH(QByteArray, team);
     QFETCH(int, cutAt);
-    const QByteArray name = nameOfLine(field).name;
+    const LineName set = nameOfLine(field);
+    QCOMPARE(int(set.kind), kind);
+    if (kind != LineName::SetsName && kind != LineName::NotACommand)
+        return;
+    const QByteArray name = kind == LineName::SetsName ? set.name : field;
     const auto shown = [&name](Game game) {
         const Kept kept = keptOf(name, game);
         return kept.unnamed ? "UnnamedPlayer"_ba : kept.bytes;

@@ -126,9 +126,10 @@ void TestResultWindow::controlsAtTheirPlaces_data()
     QTest::newRow("this is your name")
         << u"Label1"_s << QRect(8, 16, 145, 17) << u"this is your name:"_s << 9.75;
     QTest::newRow("game check") << u"Label4"_s << QRect(8, 160, 369, 17)
-                                << u"in game: shows as UnnamedPlayer"_s << 8.25;
-    QTest::newRow("game colours") << u"Label5"_s << QRect(8, 178, 369, 17)
-                                  << u"in game colours: UnnamedPlayer"_s << 8.25;
+                                << u"sets no name: the line is empty"_s << 8.25;
+    QTest::newRow("game colours") << u"Label5"_s << QRect(8, 178, 369, 17) << u"in game colours: "_s
+                                  << 8.25;
+    QTest::newRow("status, empty") << u"Label6"_s << QRect(8, 228, 369, 15) << u""_s << 8.25;
     QTest::newRow("separator") << u"Line1"_s << QRect(8, 200, 369, 1) << QString() << 0.0;
     QTest::newRow("background") << u"Image2"_s << QRect(0, 0, 1080, 828) << QString() << 0.0;
 }
@@ -205,10 +206,13 @@ void TestResultWindow::tabOrderAndFocus()
     QCOMPARE(QApplication::focusWidget(), window->pathField());
 }
 
+// In the fields; on the focused button, Enter presses it.
 void TestResultWindow::enterAndEscapeDoNothing()
 {
     Form2 *window = createName(m_form);
-    const QString name = window->pathField()->text();
+    QTemporaryDir folder;
+    const QString name = folder.filePath(u"prismark.cfg"_s);
+    window->pathField()->setText(name);
     for (QWidget *field : {static_cast<QWidget *>(window->resultField()),
                            static_cast<QWidget *>(window->pathField())}) {
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
@@ -216,13 +220,17 @@ void TestResultWindow::enterAndEscapeDoNothing()
     }
     QVERIFY(window->isVisible());
     QVERIFY(!QFile::exists(name)); // nothing was written
+    QTest::keyClick(button(window, "Command1"), Qt::Key_Enter, Qt::KeypadModifier);
+    QVERIFY(QFile::exists(name));
 }
 
 void TestResultWindow::reusedWhileOpenAndFreshAfterClose()
 {
     QPointer<Form2> first = createName(m_form);
     const QString initial = first->pathField()->text();
+    QCOMPARE(first->pathField()->toolTip(), u"the documents folder: the game was not found"_s);
     first->pathField()->setText(u"typed.cfg"_s);
+    QCOMPARE(first->pathField()->toolTip(), QString()); // no longer where the path came from
     QCOMPARE(createName(m_form), first.get());
     QCOMPARE(first->pathField()->text(), u"typed.cfg"_s);
 
@@ -251,46 +259,64 @@ void TestResultWindow::gameCheckFollowsTheField_data()
     QTest::addColumn<QString>("colours");   // the game colours in words; null: not compared
     QTest::addColumn<QString>("colourTip"); // null: not compared
     QTest::addColumn<QList<QRgb>>("inks");  // the game colours drawn, beside the line's own
+    QTest::addColumn<int>("narrowTo"); // the line's width, where its end shows the line's own "…"
     const auto row = [](const char *tag, const QString &field, const QString &line,
                         const QString &details = {}, const QString &colours = {},
                         const QString &colourTip = {}, const QList<QRgb> &inks = {},
-                        const QString &typed = {}) {
-        QTest::newRow(tag) << field << typed << line << details << colours << colourTip << inks;
+                        const QString &typed = {}, int narrowTo = 0) {
+        QTest::newRow(tag) << field << typed << line << details << colours << colourTip << inks
+                           << narrowTo;
     };
 
-    row("fits", u"^1XYZ^7Name"_s, u"in game: 11 of 35 bytes"_s, {},
+    const QRgb red = qRgb(255, 26, 26);
+    row("fits", u"seta name \"^1XYZ^7Name\""_s, u"in game: 11 of 35 bytes"_s, {},
         u"XYZ in red, Name in white, by the game's colour table"_s,
         u"By the game's colour table, the colours match the labels."_s);
-    row("cut", u"^1"_s + QString(40, u'A'), u"in game: cut after \"…AAAAAAAA\""_s);
-    row("UnnamedPlayer", u"^1"_s, u"in game: shows as UnnamedPlayer"_s,
+    row("cut", u"seta name ^1"_s + QString(40, u'A'), u"in game: cut after \"…AAAAAAAA\""_s);
+    row("UnnamedPlayer", u"seta name ^1"_s, u"in game: shows as UnnamedPlayer"_s,
         u"free-for-all games keep 0 of the name's 2 bytes and drop 2:\nUnnamedPlayer\n"
         u"team games keep 0 of the name's 2 bytes and drop 2:\nUnnamedPlayer"_s,
         u"UnnamedPlayer in white, by the game's colour table"_s);
-    row("one byte", u"A"_s, u"in game: 1 of 35 bytes"_s,
+    row("one byte", u"seta name A"_s, u"in game: 1 of 35 bytes"_s,
         u"free-for-all games keep 1 of the name's 1 byte and drop 0:\nA\n"
         u"team games keep 1 of the name's 1 byte and drop 0:\nA"_s,
         u"A in the game's own text colour, by the game's colour table"_s);
-    row("^^, before UnnamedPlayer", u"^^^1"_s, u"in game: mishandled, it holds ^^"_s);
-    row("refused, before ^^", u"^^a\\b;c\"d;"_s, u"in game: refused, it holds \\, ; and \""_s, {},
-        u"nothing"_s);
+    row("^^, before UnnamedPlayer", u"seta name ^^^1"_s, u"in game: mishandled, it holds ^^"_s);
+    row("refused, before ^^", u"seta name \"^^a\\b;c;\""_s,
+        u"in game: refused, it holds \\ and ;"_s, {}, u"nothing"_s);
     row("seta name, in the file's code page", u"seta name \"^1Zoë €\""_s,
         u"in game: 7 of 35 bytes"_s,
         u"free-for-all games keep 7 of the name's 7 bytes and drop 0:\n^1Zoë €\n"
         u"team games keep 5 of the name's 7 bytes and drop 2:\nZoë €"_s);
     row("the console ends the command at a semicolon", u"seta name ^1a;b"_s,
         u"in game: 3 of 35 bytes"_s, {}, u"a in red, by the game's colour table"_s);
-    row("seta name alone", u"seta name"_s, u"in game: the command sets no name"_s,
-        u"The game runs the line as console commands, and a seta name with nothing after it "
-        u"leaves the name as it was."_s,
+    row("seta name alone", u"seta name"_s, u"sets no name: the command gives no name"_s,
+        u"The game runs the line as console commands, and a set name with no word after it "
+        u"only shows how to use it: the name stays as it was."_s,
         u"nothing"_s);
-    row("game colours unlike the labels", u"^bAB^wCD^-EF"_s, u"in game: 12 of 35 bytes"_s, {},
-        u"AB in green, CD in white, EF in cyan, by the game's colour table"_s,
+    row("not a command yet", u"^1XYZ^7Name"_s, u"sets no name: not a command yet: Alt+S wraps it"_s,
+        u"The game runs the line as console commands, and this line is none: the name stays as "
+        u"it was. Wrapped into seta name \"…\":\n"
+        u"free-for-all games keep 11 of the name's 11 bytes and drop 0:\n^1XYZ^7Name\n"
+        u"team games keep 7 of the name's 11 bytes and drop 4:\nXYZName"_s,
+        u"nothing"_s);
+    row("a double quote cannot be wrapped", u"^1a\"b"_s,
+        u"sets no name: not a command, and \" cannot be wrapped"_s);
+    row("game colours unlike the labels", u"seta name ^bAB^wCD^-EF"_s, u"in game: 12 of 35 bytes"_s,
+        {}, u"AB in green, CD in white, EF in cyan, by the game's colour table"_s,
         u"^b (08 orange) shows as green by the game's colour table\n"
         u"^w (23 black) shows as white by the game's colour table\n"
         u"^- (26 darkgray) shows as cyan by the game's colour table"_s,
         {qRgb(169, 194, 116), qRgb(255, 255, 255), qRgb(0, 255, 255)});
-    row("an edit in the field", u"^1XYZ^7Name"_s, u"in game: refused, it holds ;"_s, {},
-        u"nothing"_s, {}, {}, u";"_s);
+    row("a code used twice is named once", u"seta name ^bA^bB"_s, u"in game: 6 of 35 bytes"_s, {},
+        {}, u"^b (08 orange) shows as green by the game's colour table"_s);
+    row("before the first code, the line's own colour", u"seta name A^1B"_s,
+        u"in game: 4 of 35 bytes"_s, {}, {}, {}, {red});
+    row("too long for the line: cut with its own \"…\"", u"seta name ^1"_s + QString(33, u'A'),
+        u"in game: 35 of 35 bytes"_s, {}, {}, {}, {red}, {}, 200);
+    row("an edit in the field", u"seta name ^1XYZ^7Name"_s,
+        u"sets no name: seta takes one word, quote the name"_s, {}, u"nothing"_s, {}, {},
+        u" Two"_s);
 }
 
 void TestResultWindow::gameCheckFollowsTheField()
@@ -302,6 +328,7 @@ void TestResultWindow::gameCheckFollowsTheField()
     QFETCH(QString, colours);
     QFETCH(QString, colourTip);
     QFETCH(QList<QRgb>, inks);
+    QFETCH(int, narrowTo);
     Form2 *window = GetResultWindow();
     window->resultField()->setText(field);
     QTest::keyClicks(window->resultField(), typed);
@@ -322,6 +349,8 @@ void TestResultWindow::gameCheckFollowsTheField()
     if (inks.isEmpty())
         return;
     // Only the background, the line's own colour and the game's colours of this name show.
+    if (narrowTo)
+        gameColours->resize(narrowTo, gameColours->height());
     const QImage image = render(window);
     const QRect area = gameColours->geometry();
     const QRgb lineColour = qRgb(255, 204, 102);
@@ -333,25 +362,34 @@ void TestResultWindow::gameCheckFollowsTheField()
              0);
     for (const QRgb ink : inks)
         QVERIFY2(countPixels(image, area, ink) > 0, qPrintable(QString::number(ink, 16)));
+    // A line that is cut ends in its own "…".
+    if (narrowTo)
+        QVERIFY(countPixels(image, area.adjusted(area.width() - 14, 0, 0, 0), lineColour) > 0);
 }
 
 void TestResultWindow::theHintWrapsTheName_data()
 {
     QTest::addColumn<QString>("field");
-    QTest::addColumn<bool>("byKey"); // Alt+S in the path field, else a click on the hint
+    QTest::addColumn<Qt::MouseButton>("click"); // on the hint; none: Alt+S in the path field
     QTest::addColumn<QString>("wrapped");
-    QTest::newRow("a click on the hint") << u"^1XYZ"_s << false << u"seta name \"^1XYZ\""_s;
+    QTest::newRow("a click on the hint")
+        << u"^1XYZ"_s << Qt::LeftButton << u"seta name \"^1XYZ\""_s;
     QTest::newRow("its key, anywhere in the window")
-        << u"^1XYZ^7Name"_s << true << u"seta name \"^1XYZ^7Name\""_s;
+        << u"^1XYZ^7Name"_s << Qt::NoButton << u"seta name \"^1XYZ^7Name\""_s;
     QTest::newRow("a command that sets the name already")
-        << u"seta name ^1XYZ"_s << false << u"seta name ^1XYZ"_s;
+        << u"seta name ^1XYZ"_s << Qt::LeftButton << u"seta name ^1XYZ"_s;
+    QTest::newRow("a double quote, which would end the quotes")
+        << u"^1a\"b"_s << Qt::NoButton << u"^1a\"b"_s;
+    QTest::newRow("an empty field") << QString() << Qt::NoButton << QString();
+    QTest::newRow("the right button") << u"^1XYZ"_s << Qt::RightButton << u"^1XYZ"_s;
 }
 
-// One edit of the field, which Ctrl+Z takes back; the hint stays as it reads.
+// One edit of the field, which Ctrl+Z takes back; the hint stays as it reads, and the status line
+// tells of the wrap until the field changes.
 void TestResultWindow::theHintWrapsTheName()
 {
     QFETCH(QString, field);
-    QFETCH(bool, byKey);
+    QFETCH(Qt::MouseButton, click);
     QFETCH(QString, wrapped);
     Form2 *window = createName(m_form);
     QVERIFY(QTest::qWaitForWindowActive(window));
@@ -361,30 +399,38 @@ void TestResultWindow::theHintWrapsTheName()
     QVERIFY2(hint->toolTip().contains(u"Alt+S"_s), qPrintable(hint->toolTip()));
     QCOMPARE(QAccessible::queryAccessibleInterface(hint)->text(QAccessible::Description),
              hint->toolTip());
-    if (byKey) {
+    if (click == Qt::NoButton) {
         window->pathField()->setFocus();
         QTest::keyClick(window->pathField(), Qt::Key_S, Qt::AltModifier);
     } else {
-        QTest::mouseClick(hint, Qt::LeftButton);
+        QTest::mouseClick(hint, click);
     }
     QCOMPARE(window->resultField()->text(), wrapped);
     QCOMPARE(hint->text(), u"dont forget the   seta name \"\""_s);
+    auto *status = window->findChild<ColourLabel *>(u"Label6"_s);
+    QCOMPARE(status->text(), wrapped == field
+                                 ? QString()
+                                 : u"wrapped into seta name \"…\": Ctrl+Z takes it back"_s);
     window->resultField()->setFocus();
     QTest::keyClick(window->resultField(), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(window->resultField()->text(), field);
+    QCOMPARE(status->text(), QString());
 }
 
 void TestResultWindow::theFileIsChosenInADialog_data()
 {
-    QTest::addColumn<QString>("typed");    // in the folder the test makes, which holds "a"
-    QTest::addColumn<bool>("byKey");       // F4 in the path field, else the folder button
-    QTest::addColumn<QString>("chosen");   // empty: cancelled
-    QTest::addColumn<QString>("startsIn"); // empty: the documents folder, else the home folder
+    QTest::addColumn<QString>("typed");      // in the folder the test makes, which holds "a"
+    QTest::addColumn<bool>("byKey");         // F4 in the path field, else the folder button
+    QTest::addColumn<QString>("chosen");     // empty: cancelled
+    QTest::addColumn<QString>("startsIn");   // empty: the documents folder, else the home folder
+    QTest::addColumn<QString>("afterwards"); // in the path field; empty: as it was
     QTest::newRow("chosen, starting in the path's folder")
-        << u"a/old.cfg"_s << false << u"a/new.cfg"_s << u"a"_s;
-    QTest::newRow("F4, cancelled") << u"a/old.cfg"_s << true << QString() << u"a"_s;
+        << u"a/old.cfg"_s << false << u"a/new.cfg"_s << u"a"_s << u"a/new.cfg"_s;
+    QTest::newRow("F4, cancelled") << u"a/old.cfg"_s << true << QString() << u"a"_s << QString();
     QTest::newRow("a path in a missing folder")
-        << u"b/old.cfg"_s << true << u"a/new.cfg"_s << QString();
+        << u"b/old.cfg"_s << true << u"a/new.cfg"_s << QString() << u"a/new.cfg"_s;
+    QTest::newRow("a name without a suffix gets .cfg")
+        << u"a/old.cfg"_s << false << u"a/new"_s << u"a"_s << u"a/new.cfg"_s;
 }
 
 void TestResultWindow::theFileIsChosenInADialog()
@@ -433,8 +479,9 @@ void TestResultWindow::theFileIsChosenInADialog()
     QCOMPARE(shownFolder, startsIn.isEmpty() ? documents : folder.filePath(startsIn));
     QCOMPARE(filters, QStringList({u"Name files (*.cfg)"_s, u"All files (*)"_s}));
     QVERIFY(!asksToReplace);
+    QFETCH(QString, afterwards);
     QCOMPARE(path->text(),
-             chosen.isEmpty() ? before : QDir::toNativeSeparators(folder.filePath(chosen)));
+             afterwards.isEmpty() ? before : QDir::toNativeSeparators(folder.filePath(afterwards)));
 }
 
 void TestResultWindow::labelsShowMarkupAsTyped_data()
@@ -509,40 +556,59 @@ void TestResultWindow::pastedLineBreakBecomesOneBlank()
 void TestResultWindow::copyWritesTheNameFile_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("firstLine");
-    QTest::addColumn<QString>("listed"); // empty: no notice
+    QTest::addColumn<QByteArray>("before");      // the file at the path already; null: none
+    QTest::addColumn<QByteArray>("firstLine");   // null: the file stays as it was
+    QTest::addColumn<QMessageBox::Icon>("icon"); // of the one message; none: no message
+    QTest::addColumn<QString>("said");           // in the message
+    QTest::addColumn<QString>("status");         // the status line's, afterwards
 
+    const QString toType = u"written: copy it to base\\mp, then type: exec prismark"_s;
     QTest::newRow("seta name command, nothing lost: no notice")
-        << u"seta name \"^1Zoë €\""_s << QByteArray("seta name \"^1Zo\xEB \x80\"") << QString();
+        << u"seta name \"^1Zoë €\""_s << QByteArray() << QByteArray("seta name \"^1Zo\xEB \x80\"")
+        << QMessageBox::NoIcon << QString() << toType;
     QTest::newRow("Cyrillic and an emoji: noticed after the write")
-        << u"^1Жук😀"_s << QByteArray("^1????")
-        << u"Ж (U+0416), у (U+0443), к (U+043A), 😀 (U+1F600)"_s;
+        << u"^1Жук😀"_s << QByteArray() << QByteArray("^1????") << QMessageBox::Information
+        << u"\n\nЖ (U+0416), у (U+0443), к (U+043A), 😀 (U+1F600)\n\n"_s << toType;
+    QTest::newRow("over a name file: replaced without a question")
+        << u"^1XYZ"_s << QByteArray("old\r\n//pmk.example.org//\r\n//09:00:00  01-01-2002//\r\n")
+        << QByteArray("^1XYZ") << QMessageBox::NoIcon << QString() << toType;
+    QTest::newRow("over another file: asked, and Enter answers No, which keeps it")
+        << u"^1XYZ"_s << QByteArray("seta cl_maxpackets 30\r\nseta rate 25000\r\n") << QByteArray()
+        << QMessageBox::Question << u"is not a Prismark name file"_s << QString();
 }
 
 void TestResultWindow::copyWritesTheNameFile()
 {
     QFETCH(QString, name);
+    QFETCH(QByteArray, before);
     QFETCH(QByteArray, firstLine);
-    QFETCH(QString, listed);
+    QFETCH(QMessageBox::Icon, icon);
+    QFETCH(QString, said);
     QTemporaryDir folder;
     const QString path = folder.filePath(u"prismark.cfg"_s);
+    if (!before.isNull())
+        writeAll(path, before);
     Form2 *window = createName(m_form);
     const FixedClock clock;
     window->setClock(clock);
     window->resultField()->setText(name);
     window->pathField()->setText(path);
 
-    QByteArray whileNoticed;
-    MessageBoxAnswerer notice([&](QMessageBox *) { whileNoticed = readAll(path); });
+    QByteArray whileShown;
+    MessageBoxAnswerer message([&](QMessageBox *box) {
+        whileShown = readAll(path);
+        QTest::keyClick(box, Qt::Key_Return); // the default button
+    });
     QTest::mouseClick(button(window, "Command1"), Qt::LeftButton);
     QTest::qWait(20);
-    QCOMPARE(readAll(path), firstLine + "\r\n" + EndingAt140509);
-    QCOMPARE(notice.answered(), !listed.isEmpty());
-    if (notice.answered()) {
-        QCOMPARE(notice.icon(), QMessageBox::Information);
-        QVERIFY2(notice.text().contains(u"\n\n"_s + listed + u"\n\n"_s), qPrintable(notice.text()));
-        QCOMPARE(whileNoticed, readAll(path)); // complete before the notice shows
-    }
+    QCOMPARE(readAll(path), firstLine.isNull() ? before : firstLine + "\r\n" + EndingAt140509);
+    QCOMPARE(message.icon(), icon);
+    QVERIFY2(message.text().contains(said), qPrintable(message.text()));
+    if (message.answered())
+        QCOMPARE(whileShown, readAll(path)); // complete before a notice, untouched while asked
+    QCOMPARE(window->pathField()->text(), path);
+    QCOMPARE(window->resultField()->text(), name);
+    QTEST(window->findChild<QLabel *>(u"Label6"_s)->text(), "status");
 }
 
 void TestResultWindow::lostCharactersNotice_data()

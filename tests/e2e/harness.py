@@ -179,6 +179,7 @@ class Session(unittest.TestCase):
                         XDG_CONFIG_HOME=os.path.join(self.home, ".config"))
         self.env.pop("QT_QPA_PLATFORM", None)
         self.env.pop("WAYLAND_DISPLAY", None)
+        self.env.pop("WINEPREFIX", None)  # the game is looked for in the test's own home
         self.x = xdisplay.Display(self.env["DISPLAY"])
         self.program = None
         self.clipboard_holder = None

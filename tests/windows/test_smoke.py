@@ -8,6 +8,7 @@ Wine is), WINEPREFIX-125 at 125 %, and WINEPREFIX-contrast in High Contrast Blac
 
 import os
 import re
+import shutil
 import subprocess
 import sys
 import time
@@ -153,12 +154,25 @@ class WindowsSmoke(Session):
                              contents)
         return main, result
 
+    def reg(self, *args):
+        """Wine's reg command in this test's prefix."""
+        return subprocess.run(["wine", "reg", *args], env=self.env, capture_output=True)
+
+    def fresh_result_window(self, main, result):
+        self.close_window(result.id)
+        wait_until(lambda: not result.exists(), what="the result window to close")
+        main.click(CREATE_NAME)
+        result = self.find_wine_window(RESULT_TITLE, RESULT_CLIENT)
+        time.sleep(0.5)
+        return result
+
     def unix_path(self, windows_path):
         return subprocess.run(["winepath", "-u", windows_path], env=self.env, check=True,
                               capture_output=True, text=True).stdout.strip()
 
     def test_a_user_session(self):
         self.use()
+        self.reg("delete", "HKCU\\Software\\Prismark", "/f")  # no name file written yet
         main, result = self.write_name_file("C.UTF-8")
         self.screenshot(save_as="windows_result.png")
         # A bad path: reported, and the program goes on with everything kept.
@@ -168,13 +182,14 @@ class WindowsSmoke(Session):
         self.assert_running()
         self.assertEqual(result.read_field(RESULT_FIELD), NAME)
 
-        # A fresh result window: its untouched path names the user's documents folder, and
-        # writing there needs no rights that a player lacks.
-        self.close_window(result.id)
-        wait_until(lambda: not result.exists(), what="the result window to close")
-        main.click(CREATE_NAME)
-        result = self.find_wine_window(RESULT_TITLE, RESULT_CLIENT)
-        time.sleep(0.5)
+        # A fresh result window names the last file written, kept in the registry; without it
+        # and without the game, the user's documents folder, where writing needs no rights that
+        # a player lacks.
+        result = self.fresh_result_window(main, result)
+        self.assertEqual(result.read_field(PATH_FIELD),
+                         "Z:" + os.path.join(self.scratch, "prismark.cfg").replace("/", "\\"))
+        self.reg("delete", "HKCU\\Software\\Prismark", "/f")
+        result = self.fresh_result_window(main, result)
         path = result.read_field(PATH_FIELD)
         self.assertRegex(path, r"^C:\\users\\[^\\]+\\Documents\\prismark\.cfg$")
         written = self.unix_path(path)
@@ -188,6 +203,25 @@ class WindowsSmoke(Session):
         with open(written, "rb") as contents:
             self.assertTrue(contents.read().startswith(b"^1XYZ^7Name\r\n"))
         os.remove(written)
+
+        # The game, where its 32-bit installer records it: the untouched path is its base\mp.
+        key = "HKLM\\Software\\Activision\\Soldier of Fortune II - Double Helix"
+        install = "C:\\Program Files (x86)\\Soldier of Fortune II - Double Helix"
+        game = self.unix_path(install)
+        os.makedirs(os.path.join(game, "base", "mp"))
+        try:
+            self.reg("add", key, "/v", "InstallPath", "/t", "REG_SZ", "/d", install, "/f", "/reg:32")
+            self.reg("delete", "HKCU\\Software\\Prismark", "/f")
+            result = self.fresh_result_window(main, result)
+            self.assertEqual(result.read_field(PATH_FIELD), install + "\\base\\mp\\prismark.cfg")
+            result.click(COPY_BUTTON)
+            written = os.path.join(game, "base", "mp", "prismark.cfg")
+            wait_until(lambda: os.path.exists(written), what="the name file in the game's folder")
+            time.sleep(0.5)
+            self.screenshot(save_as="windows_written_in_the_game_folder.png")
+        finally:
+            self.reg("delete", key, "/f", "/reg:32")
+            shutil.rmtree(game)
 
         # F4 in the path field opens Windows' own save dialog; the file chosen there fills the
         # field.
