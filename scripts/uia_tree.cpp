@@ -1,8 +1,9 @@
 // What a Windows screen reader is told of a window: every element of its UI Automation tree,
-// one a line, as its control type and its name, in UTF-8; or, with --focus, the element that has
-// the keyboard focus. Built and run by scripts/windows_screen_reader_check.sh under Wine 10.
+// one a line, as its control type and its name, in UTF-8; or, with --focus, each element that
+// gets the keyboard focus within that many seconds, as a screen reader hears focus changes. Built
+// and run by scripts/windows_screen_reader_check.sh under Wine 10.
 //   uia_tree.exe "window title"
-//   uia_tree.exe --focus
+//   uia_tree.exe --focus SECONDS
 #include <windows.h>
 
 #include <uiautomation.h>
@@ -66,15 +67,43 @@ int print(IUIAutomationElement *element)
     return 0;
 }
 
-int printFocus(IUIAutomation *automation)
+// Prints each element that gets the focus, as UI Automation tells it.
+class FocusPrinter final : public IUIAutomationFocusChangedEventHandler
 {
-    IUIAutomationElement *focus = nullptr;
-    const HRESULT result = automation->GetFocusedElement(&focus);
-    if (FAILED(result) || !focus)
-        return fail("GetFocusedElement", FAILED(result) ? result : E_POINTER);
-    const int failed = print(focus);
-    focus->Release();
-    return failed;
+public:
+    ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&m_references); }
+    ULONG STDMETHODCALLTYPE Release() override { return InterlockedDecrement(&m_references); }
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void **object) override
+    {
+        if (!IsEqualIID(id, IID_IUnknown) &&
+            !IsEqualIID(id, IID_IUIAutomationFocusChangedEventHandler)) {
+            *object = nullptr;
+            return E_NOINTERFACE;
+        }
+        *object = this;
+        AddRef();
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE HandleFocusChangedEvent(IUIAutomationElement *sender) override
+    {
+        print(sender);
+        std::fflush(stdout);
+        return S_OK;
+    }
+
+private:
+    LONG m_references = 1; // it lives on the stack of printFocusChanges()
+};
+
+int printFocusChanges(IUIAutomation *automation, int seconds)
+{
+    FocusPrinter printer;
+    const HRESULT result = automation->AddFocusChangedEventHandler(nullptr, &printer);
+    if (FAILED(result))
+        return fail("AddFocusChangedEventHandler", result);
+    Sleep(DWORD(seconds) * 1000);
+    automation->RemoveFocusChangedEventHandler(&printer);
+    return 0;
 }
 
 int printTree(IUIAutomation *automation, const wchar_t *title)
@@ -116,8 +145,9 @@ int printTree(IUIAutomation *automation, const wchar_t *title)
 
 int wmain(int argc, wchar_t **argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: uia_tree \"window title\" | --focus\n");
+    const bool focus = argc == 3 && std::wcscmp(argv[1], L"--focus") == 0;
+    if (argc != 2 && !focus) {
+        std::fprintf(stderr, "usage: uia_tree \"window title\" | --focus SECONDS\n");
         return 2;
     }
     HRESULT result = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
@@ -128,8 +158,8 @@ int wmain(int argc, wchar_t **argv)
                               reinterpret_cast<void **>(&automation));
     if (FAILED(result))
         return fail("CoCreateInstance(CUIAutomation)", result);
-    const int failed = std::wcscmp(argv[1], L"--focus") == 0 ? printFocus(automation)
-                                                             : printTree(automation, argv[1]);
+    const int failed = focus ? printFocusChanges(automation, std::wcstol(argv[2], nullptr, 10))
+                             : printTree(automation, argv[1]);
     automation->Release();
     CoUninitialize();
     return failed;

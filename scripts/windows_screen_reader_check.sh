@@ -9,9 +9,9 @@
 #   2. scripts/uia_tree.cpp, a small UI Automation client, is built there: it takes a window by
 #      its title, calls IUIAutomation::ElementFromHandle and FindAll(TreeScope_Subtree,
 #      TrueCondition), and prints each element's control type and name.
-#   3. prismark.exe runs on a private Xvfb in a fresh Wine prefix. The client prints the element
-#      that has the focus at first and after each of eleven presses of Tab, as a screen reader
-#      hears the keyboard's way through the main window.
+#   3. prismark.exe runs on a private Xvfb in a fresh Wine prefix. The client, started before it,
+#      prints each element that gets the focus: the first, and one for each of eleven presses of
+#      Tab, as a screen reader hears the keyboard's way through the main window.
 #   4. xdotool types XYZ into part 1, "01 red" into its colour list, and presses "create name".
 #   5. The client prints the main window's tree, then the result window's.
 # Wine 10 passes names and control types on, not help texts or descriptions: what a screen
@@ -67,6 +67,9 @@ Xvfb :71 -noreset -nolisten tcp -screen 0 1280x1024x24 >/dev/null 2>&1 &
 trap 'wineserver -k; wineserver -w; kill %1; wait' EXIT
 export DISPLAY=:71
 wineboot -i >/dev/null 2>&1
+wine uia_tree.exe --focus 25 >focus.txt &
+watcher=$!
+sleep 3
 wine prismark.exe >/dev/null 2>&1 &
 main=$(xdotool search --sync --onlyvisible --name '^Soldier of Fortune 2 Double Helix - Prismark$' |
        head -n 1)
@@ -81,13 +84,13 @@ click() {
 # The keyboard's way: the first focus, then eleven Tab stops. Without a window manager the focus
 # follows the pointer, which rests on the legend, away from every control.
 click 60 200
-echo "== Tab stops"
-wine uia_tree.exe --focus
 for _ in $(seq 11); do
     xdotool key Tab
-    sleep 0.5
-    wine uia_tree.exe --focus
+    sleep 0.7
 done
+wait $watcher
+echo "== Focus, at first and after each Tab"
+cat focus.txt
 click 532 137 && xdotool type --delay 50 XYZ   # part 1's text
 click 316 137 && xdotool key ctrl+a && xdotool type --delay 50 "01 red"
 click 552 401                                   # create name
