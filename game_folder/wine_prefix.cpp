@@ -13,13 +13,19 @@ namespace GameFolder {
 
 namespace {
 
-// The game's keys as system.reg writes their sections, in lower case: paths below
-// HKEY_LOCAL_MACHINE, with each backslash doubled.
-constexpr std::array GameKeys{
-    "\n[software\\\\wow6432node\\\\activision\\\\soldier of fortune ii - double helix]",
-    "\n[software\\\\activision\\\\soldier of fortune ii - double helix]",
+// The game's keys as system.reg writes their sections: paths below HKEY_LOCAL_MACHINE, with
+// each backslash doubled. Wine matches them in any case.
+constexpr std::array<QByteArrayView, 2> GameKeys{
+    "[Software\\\\Wow6432Node\\\\Activision\\\\Soldier of Fortune II - Double Helix]",
+    "[Software\\\\Activision\\\\Soldier of Fortune II - Double Helix]",
 };
-constexpr QByteArrayView InstallPathValue = "\"installpath\"=\"";
+constexpr QByteArrayView InstallPathValue = "\"InstallPath\"=\"";
+
+bool startsWithIgnoringCase(QByteArrayView text, QByteArrayView start)
+{
+    return text.size() >= start.size() &&
+           text.first(start.size()).compare(start, Qt::CaseInsensitive) == 0;
+}
 
 // A string as system.reg writes it, between its quotes: a backslash escapes the character after
 // it, and \x with up to four hex digits stands for a UTF-16 unit.
@@ -45,20 +51,18 @@ QString unescaped(QByteArrayView text)
     return value;
 }
 
-// The InstallPath of the section that begins at `at`, which runs to the next section.
-QString installPathIn(const QByteArray &text, const QByteArray &lower, qsizetype at)
+// The InstallPath value among a section's lines.
+QString installPathIn(QByteArrayView section)
 {
-    const qsizetype sectionEnd = lower.indexOf("\n[", at + 1);
-    const qsizetype end = sectionEnd < 0 ? lower.size() : sectionEnd;
-    for (qsizetype line = lower.indexOf('\n', at + 1); line >= 0 && line < end;
-         line = lower.indexOf('\n', line + 1)) {
-        if (!QByteArrayView(lower).sliced(line + 1).startsWith(InstallPathValue))
-            continue;
-        const qsizetype start = line + 1 + InstallPathValue.size();
-        const qsizetype lineEnd = lower.indexOf('\n', start);
-        const qsizetype close = text.lastIndexOf('"', lineEnd < 0 ? end : std::min(lineEnd, end));
-        if (close >= start)
-            return unescaped(QByteArrayView(text).sliced(start, close - start));
+    for (qsizetype line = 0; line < section.size();) {
+        qsizetype end = section.indexOf('\n', line);
+        if (end < 0)
+            end = section.size();
+        const QByteArrayView text = section.sliced(line, end - line).trimmed();
+        if (startsWithIgnoringCase(text, InstallPathValue) && text.endsWith('"') &&
+            text.size() > InstallPathValue.size())
+            return unescaped(text.sliced(InstallPathValue.size()).chopped(1));
+        line = end + 1;
     }
     return {};
 }
@@ -67,14 +71,20 @@ QString installPathIn(const QByteArray &text, const QByteArray &lower, qsizetype
 
 QStringList installPathsInSystemReg(const QByteArray &systemReg)
 {
-    const QByteArray lower = systemReg.toLower();
-    QStringList paths;
-    for (const char *key : GameKeys) {
-        const qsizetype at = lower.indexOf(key);
-        if (at >= 0)
-            paths << installPathIn(systemReg, lower, at);
+    // Each section begins with its key at the start of a line, and runs to the next.
+    std::array<QString, GameKeys.size()> paths;
+    const QByteArrayView text(systemReg);
+    for (qsizetype at = text.indexOf("\n["); at >= 0;) {
+        const qsizetype next = text.indexOf("\n[", at + 1);
+        const QByteArrayView section =
+            text.sliced(at + 1, (next < 0 ? text.size() : next) - at - 1);
+        for (std::size_t key = 0; key < GameKeys.size(); ++key) {
+            if (startsWithIgnoringCase(section, GameKeys[key]))
+                paths[key] = installPathIn(section);
+        }
+        at = next;
     }
-    return paths;
+    return {paths.begin(), paths.end()};
 }
 
 Machine wineMachine(const QString &prefix)
