@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace GameFolder {
@@ -27,7 +29,7 @@ bool underProgramFiles(const Machine &machine, const QString &install)
     return false;
 }
 
-// The game's base\mp folder under the install folder `path`, where it exists. Windows keeps
+// The game's base\mp folder under the install folder `install`, where it exists. Windows keeps
 // Program Files from standard users, and a game of 2002 that writes there writes into
 // VirtualStore instead: that copy is then the one it reads.
 std::optional<Found> foundAt(const Machine &machine, const QString &install, const QString &foundIn,

@@ -112,8 +112,9 @@ GameCheck noName(const LineName &set, const QByteArray &line)
     default:
         break;
     }
-    // Not a command: what the game would keep of the line once it is wrapped.
-    const bool wraps = canBeWrapped(line);
+    // Not a command: what the game would keep of the line once it is wrapped, as it is unless a
+    // double quote would end the quotes.
+    const bool wraps = !line.contains('"');
     QStringList details{runs + u"this line is none"_s + stays +
                         u" Wrapped into seta name \"…\":"_s};
     details << whatTheGamesKeep(line, keptOf(line, Game::FreeForAll));
